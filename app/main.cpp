@@ -1,0 +1,69 @@
+#include "game/Form1Window.h"
+#include "highscores/Module1.h"
+#include "highscores/NameEntryOpener.h"
+#include "platform/MessageBoxService.h"
+#include "platform/RandomSource.h"
+#include "platform/RunTimeError.h"
+#include "ui/FormFonts.h"
+#include "ui/QtMessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kRunTimeErrorExitCode = 3;
+
+// The one place a run-time error that escapes a handler ends up: it is
+// reported, and the program ends.
+[[noreturn]] void reportAndExit(const platform::RunTimeError& error)
+{
+    QMessageBox box(QMessageBox::NoIcon, platform::applicationTitle(), error.reportText(), QMessageBox::Ok);
+    box.exec();
+    std::exit(kRunTimeErrorExitCode);
+}
+
+class GameApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const platform::RunTimeError& error) {
+            reportAndExit(error);
+        }
+    }
+};
+
+// Until the name-entry window arrives, a qualifying game asks for no name.
+class NoNameEntry final : public highscores::NameEntryOpener {
+public:
+    void showNameEntry() override {}
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    GameApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    ui::installFontSubstitutions();
+
+    platform::ClockSeededRandom random;
+    ui::QtMessageBox messageBox;
+    highscores::Module1 table(messageBox, QDir::currentPath());
+    NoNameEntry nameEntry;
+    game::Form1Window window({messageBox, random, table, nameEntry});
+    try {
+        window.load();
+    } catch (const platform::RunTimeError& error) {
+        reportAndExit(error);
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,24 @@
+#include "ui/FormFonts.h"
+
+#include <cmath>
+
+namespace ui {
+
+void installFontSubstitutions()
+{
+    const QString gothic = QStringLiteral("IPAPGothic");
+    QFont::insertSubstitution(japaneseGothic(), gothic);
+    QFont::insertSubstitution(westernSans(), gothic);
+}
+
+QFont formFont(const QString& family, double points, bool bold, bool italic)
+{
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+}  // namespace ui

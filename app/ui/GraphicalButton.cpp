@@ -1,0 +1,85 @@
+#include "ui/GraphicalButton.h"
+
+#include "ui/FormGeometry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace ui {
+namespace {
+
+int formButtonOf(Qt::MouseButton button)
+{
+    switch (button) {
+        case Qt::LeftButton: return 1;
+        case Qt::RightButton: return 2;
+        case Qt::MiddleButton: return 4;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+GraphicalButton::GraphicalButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void GraphicalButton::setBackColor(platform::Colour colour)
+{
+    if (colour == backColor_)
+        return;
+    backColor_ = colour;
+    update();
+}
+
+void GraphicalButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QRect r = rect();
+    painter.fillRect(r, toQColor(backColor_));
+
+    // Raised edge: light on the top and left, shadow on the bottom and right;
+    // swapped while the button is held down.
+    const bool down = isDown();
+    const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
+    const QColor shadow = down ? QColor(255, 255, 255) : QColor(128, 128, 128);
+    painter.setPen(light);
+    painter.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
+    painter.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
+    painter.setPen(shadow);
+    painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() - QPoint(1, 1));
+    painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() - QPoint(1, 1));
+    painter.setPen(Qt::black);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+
+    const QRect textRect = r.translated(down ? QPoint(1, 1) : QPoint());
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    painter.setFont(font());
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
+        painter.drawText(textRect, flags, text());
+    } else {
+        // Disabled captions are engraved, as on every classic button.
+        painter.setPen(Qt::white);
+        painter.drawText(textRect.translated(1, 1), flags, text());
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawText(textRect, flags, text());
+    }
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = r.adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void GraphicalButton::mousePressEvent(QMouseEvent* event)
+{
+    const int button = formButtonOf(event->button());
+    if (button != 0)
+        emit mouseDown(button);
+    QPushButton::mousePressEvent(event);
+}
+
+}  // namespace ui

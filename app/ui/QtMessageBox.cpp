@@ -1,0 +1,20 @@
+#include "ui/QtMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace ui {
+
+platform::MessageBoxResult QtMessageBox::show(const QString& prompt, platform::MessageBoxButtons buttons,
+                                              const QString& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
+    if (buttons == platform::MessageBoxButtons::OkCancel)
+        box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    // Closing the box or pressing Escape answers Cancel.
+    return box.exec() == QMessageBox::Ok ? platform::MessageBoxResult::Ok : platform::MessageBoxResult::Cancel;
+}
+
+}  // namespace ui

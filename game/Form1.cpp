@@ -1,0 +1,141 @@
+#include "game/Form1.h"
+
+#include "highscores/Module1.h"
+#include "highscores/NameEntryOpener.h"
+#include "platform/Conversions.h"
+#include "platform/MessageBoxService.h"
+#include "platform/RandomSource.h"
+
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <cmath>
+
+namespace game {
+
+using platform::kFalse;
+using platform::kTrue;
+
+namespace {
+
+constexpr std::uint8_t kNoRank = 5;
+
+// The level as the table stores it: a byte. Levels past 255 keep counting on
+// screen but enter the table as 255.
+std::uint8_t levelForTable(const QString& levelCaption)
+{
+    const double level = std::clamp(platform::textToDouble(levelCaption), 0.0, 255.0);
+    return static_cast<std::uint8_t>(platform::roundToLong(level));
+}
+
+}  // namespace
+
+Form1::Form1(Form1Services services) : services_(services) {}
+
+void Form1::Form_Load()
+{
+    colourCodes[0] = platform::numberText(platform::colours::kRed);
+    colourCodes[1] = platform::numberText(platform::colours::kBlue);
+    Shape1 = {kMarkerRestLeft, kMarkerRestTop};
+    services_.highScores.LoadHighScores(*this);
+}
+
+void Form1::Command2_Click()
+{
+    Command2.Enabled = false;
+    Command4.Enabled = false;
+    Command1.Enabled = true;
+    missCount = 0;
+    for (CommandButton& target : Command3) {
+        target.Top = -400;
+        target.Left = -15;
+        target.Caption.clear();
+        target.Visible = true;
+        // A target disabled by the last game's wrong press must not cost a
+        // life the player cannot save.
+        target.Enabled = true;
+    }
+    holdSecond = kTrue;
+    speed = 60;
+    for (CommandButton& target : Command3)
+        drawColour(target);
+    Timer1.Enabled = true;
+}
+
+void Form1::Command1_Click()
+{
+    GameOver();
+}
+
+void Form1::Form_KeyDown(int /*keyCode*/, int /*shift*/)
+{
+    // Keys do nothing in this game.
+}
+
+void Form1::GameOver()
+{
+    // Ticks and presses that arrive while the message is up must not end the
+    // same game a second time.
+    if (gameOverRunning_)
+        return;
+    gameOverRunning_ = true;
+    const auto done = qScopeGuard([this] { gameOverRunning_ = false; });
+
+    highscores::Module1& table = services_.highScores;
+    table.finalLevel = levelForTable(Label4.Caption);
+    services_.messageBox.show(QStringLiteral("GameOver\r\nLevel:") + platform::numberText(table.finalLevel),
+                              platform::MessageBoxButtons::OkOnly, platform::applicationTitle());
+
+    if (platform::textToDouble(Label3[5].Caption) < table.finalLevel) {
+        table.newRank = rankFor(table.finalLevel);
+        if (table.newRank != kNoRank)
+            services_.nameEntry.showNameEntry();
+    }
+    returnToIdle();
+}
+
+void Form1::setLabel3Caption(int index, const QString& caption)
+{
+    Label3.at(index).Caption = caption;
+}
+
+void Form1::drawColour(CommandButton& target)
+{
+    services_.random.reseedFromClock();
+    const float r = services_.random.next();
+    const auto k = static_cast<std::size_t>(std::floor(r + r));
+    target.BackColor = platform::textToLong(colourCodes.at(k));
+}
+
+// The best rank whose stored level lies below the new one; every entry is
+// looked at and the last hit wins, so a hand-edited table out of order still
+// gives the best place the level beats.
+std::uint8_t Form1::rankFor(std::uint8_t level) const
+{
+    std::uint8_t rank = kNoRank;
+    for (int i = 5; i >= 3; --i) {
+        if (platform::textToDouble(Label3[i].Caption) < level)
+            rank = static_cast<std::uint8_t>(i - 2);
+    }
+    return rank;
+}
+
+void Form1::returnToIdle()
+{
+    Label4.Caption = QStringLiteral("0");
+    Timer1.Enabled = false;
+    missCount = 0;
+    Command2.Enabled = true;
+    Command4.Enabled = true;
+    Command1.Enabled = false;
+    gauge = 0;
+    Label5.Caption = kFullLifeMeter;
+    for (CommandButton& target : Command3) {
+        target.Caption.clear();
+        target.Visible = false;
+    }
+    // The idle window shows the gauge at rest, wherever the last press left it.
+    Shape1 = {kMarkerRestLeft, kMarkerRestTop};
+}
+
+}  // namespace game

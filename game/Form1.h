@@ -1,0 +1,85 @@
+#pragma once
+
+#include "game/Form1Controls.h"
+#include "highscores/HighScoreLabels.h"
+#include "platform/CheckedInteger.h"
+
+#include <array>
+
+namespace platform {
+class MessageBoxService;
+class RandomSource;
+}  // namespace platform
+
+namespace highscores {
+class Module1;
+class NameEntryOpener;
+}  // namespace highscores
+
+namespace game {
+
+// What the main window needs from outside itself.
+struct Form1Services {
+    platform::MessageBoxService& messageBox;
+    platform::RandomSource& random;
+    highscores::Module1& highScores;
+    highscores::NameEntryOpener& nameEntry;
+};
+
+// The main window's state and handlers, free of any widget: the game itself.
+// Controls carry their designer names and designed values; the window mirrors
+// them on screen after every handler.
+class Form1 final : public highscores::HighScoreLabels {
+public:
+    explicit Form1(Form1Services services);
+
+    // --- Controls -------------------------------------------------------
+    Frame Frame1{3870};                   // the play field
+    std::array<CommandButton, 2> Command3{// the falling targets
+                                          CommandButton{{}, platform::colours::kLightGrey, -60, 0, true, false},
+                                          CommandButton{{}, platform::colours::kLightGrey, -60, 0, true, false}};
+    Label Label4{QStringLiteral("0")};              // the level, as decimal text
+    Label Label5{kFullLifeMeter};                   // the life meter, one square per life
+    Shape Shape1{kMarkerRestLeft, kMarkerRestTop};  // the gauge marker
+    CommandButton Command2{QStringLiteral("Start!"), 16777088};
+    CommandButton Command1{QStringLiteral("Give Up"), platform::colours::kWhite, 0, 0, false};
+    CommandButton Command4{QStringLiteral("ハイスコアのクリア")};  // clears the table
+    Timer Timer1;                                                  // the 30 ms game tick
+    std::array<Label, 6> Label3{                                   // the table: names 0..2, levels 3..5
+                                Label{QStringLiteral("None")}, Label{QStringLiteral("None")},
+                                Label{QStringLiteral("None")}, Label{QStringLiteral("0")},
+                                Label{QStringLiteral("0")},    Label{QStringLiteral("0")}};
+
+    // --- Game variables -------------------------------------------------
+    platform::Integer speed = 0;         // twips a target falls per tick
+    platform::Integer holdSecond = 0;    // true while target 1 waits at the top
+    platform::Integer missCount = 0;     // misses in this game, 0 to 5
+    platform::Integer gauge = 0;         // net good presses since the last level-up
+    std::array<QString, 2> colourCodes;  // red for the left button, blue for the right
+
+    // --- Handlers -------------------------------------------------------
+    void Form_Load();
+    void Command2_Click();  // Start!
+    void Command1_Click();  // Give Up
+    void Form_KeyDown(int keyCode, int shift);
+    void GameOver();
+
+    // True while the game-over message is up: nothing else may move then.
+    bool gameOverRunning() const { return gameOverRunning_; }
+
+    void setLabel3Caption(int index, const QString& caption) override;
+
+    static constexpr platform::Twips kMarkerRestLeft = 600;
+    static constexpr platform::Twips kMarkerRestTop = 3120;
+    static inline const QString kFullLifeMeter = QStringLiteral("■■■■■");
+
+private:
+    void drawColour(CommandButton& target);
+    void returnToIdle();
+    std::uint8_t rankFor(std::uint8_t level) const;
+
+    Form1Services services_;
+    bool gameOverRunning_ = false;
+};
+
+}  // namespace game

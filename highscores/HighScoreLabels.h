@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace highscores {
+
+// The main window's high-score box as the table code sees it: Label3(0..2)
+// hold the names of ranks 1 to 3, Label3(3..5) their levels.
+class HighScoreLabels {
+public:
+    virtual ~HighScoreLabels() = default;
+    virtual void setLabel3Caption(int index, const QString& caption) = 0;
+};
+
+}  // namespace highscores

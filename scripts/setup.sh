@@ -1,0 +1,27 @@
+# Sourced by play.sh and test.sh: installs the Debian packages that are
+# missing (only those) and builds the game in build/.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic)
+
+build_game() {
+    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD" --parallel "$(nproc)"
+}

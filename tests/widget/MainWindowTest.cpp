@@ -1,0 +1,172 @@
+#include "game/Form1Window.h"
+#include "highscores/Module1.h"
+#include "support/FakeServices.h"
+#include "ui/GraphicalButton.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+struct Placement {
+    const char* name;
+    int left, top, width, height;  // twips, relative to the container
+};
+
+// Every control of the main window at its designed place and size.
+const Placement kDesigned[] = {
+    {"Frame1", 1800, 0, 1050, 3870},     {"Line1(0)", 0, 2790, 1080, 45},     {"Line1(1)", 0, 3225, 1080, 45},
+    {"Label4", 30, 300, 1830, 870},      {"Image1", 240, -105, 1500, 1500},   {"Shape1", 600, 3120, 495, 150},
+    {"Image2(0)", 600, 1410, 480, 2385}, {"Label1(0)", 390, 1365, 1035, 195}, {"Label1(1)", 345, 3630, 1035, 195},
+    {"Label1(2)", 1065, 3105, 495, 195}, {"Label1(3)", 1035, 2250, 495, 195}, {"Label2", 2865, 2415, 660, 405},
+    {"Label5", 3525, 2430, 1650, 360},   {"Command2", 2955, 2910, 2355, 945}, {"Command1", 3090, 1950, 2070, 465},
+    {"Frame2", 3015, 180, 2310, 1665},   {"Label3(0)", 60, 435, 1770, 405},   {"Label3(1)", 60, 840, 1770, 405},
+    {"Label3(2)", 60, 1245, 1770, 405},  {"Label3(3)", 1800, 435, 420, 345},  {"Label3(4)", 1710, 780, 510, 345},
+    {"Label3(5)", 1710, 1125, 510, 345}, {"Command4", 675, 1410, 1575, 210},
+};
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow()
+    {
+        window.load();
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <typename T = QWidget>
+    T& control(const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::runtime_error(std::string("no control ") + name);
+        return *found;
+    }
+
+    // A pixel of the window as the player sees it.
+    QColor pixelAt(int x, int y) { return window.grab().toImage().pixelColor(x, y); }
+
+    QTemporaryDir directory;
+    FakeMessageBox messageBox;
+    ScriptedRandom random{{0.25F, 0.75F}};
+    RecordingNameEntry nameEntry;
+    highscores::Module1 table{messageBox, directory.path()};
+    game::Form1Window window{{messageBox, random, table, nameEntry}};
+};
+
+}  // namespace
+
+TEST_F(MainWindow, HasTheDesignedClientAreaTitleAndIcon)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zentap3"));
+    EXPECT_EQ(window.size(), QSize(358, 258));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the layout assumes its client size";
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+}
+
+TEST_F(MainWindow, EveryControlSitsAtItsDesignedPixels)
+{
+    for (const Placement& p : kDesigned) {
+        const QRect expected(qRound(p.left / 15.0), qRound(p.top / 15.0), qRound(p.width / 15.0),
+                             qRound(p.height / 15.0));
+        EXPECT_EQ(control(p.name).geometry(), expected) << p.name;
+    }
+}
+
+TEST_F(MainWindow, FontsAreTheJapaneseGothicAtTheirPixelSizes)
+{
+    struct FontCase {
+        const char* name;
+        int pixels;
+        bool bold;
+    };
+    const FontCase cases[] = {{"Label4", 64, true},     {"Label5", 21, false},   {"Label2", 24, false},
+                              {"Label1(0)", 13, true},  {"Command2", 37, true},  {"Command1", 12, false},
+                              {"Label3(0)", 13, false}, {"Label3(3)", 21, true}, {"Frame2", 24, true},
+                              {"Command4", 11, false}};
+    for (const FontCase& c : cases) {
+        const QFont font = control(c.name).font();
+        EXPECT_EQ(font.pixelSize(), c.pixels) << c.name;
+        EXPECT_EQ(font.bold(), c.bold) << c.name;
+        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic")) << c.name;
+    }
+}
+
+TEST_F(MainWindow, CaptionsColoursAndAlignmentAsDesigned)
+{
+    EXPECT_EQ(control<QLabel>("Label4").text(), QStringLiteral("0"));
+    EXPECT_EQ(control<QLabel>("Label4").palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(control<QLabel>("Label4").alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(control<QLabel>("Label3(5)").alignment() & Qt::AlignRight);
+    EXPECT_EQ(control<QLabel>("Label5").text(), QStringLiteral("■■■■■"));
+    EXPECT_EQ(control<QLabel>("Label1(2)").palette().color(QPalette::WindowText), QColor(128, 128, 255));
+    EXPECT_EQ(control<QLabel>("Label1(3)").palette().color(QPalette::WindowText), QColor(64, 64, 255));
+    EXPECT_EQ(control("Frame2").palette().color(QPalette::WindowText), QColor(0, 192, 192));
+    EXPECT_EQ(control<QPushButton>("Command4").text(), QStringLiteral("ハイスコアのクリア"));
+    EXPECT_EQ(control<QLabel>("Label3(0)").text(), QStringLiteral("None"));
+
+    // What the player sees: pale cyan window, white play field, yellow lines.
+    EXPECT_EQ(pixelAt(100, 250), QColor(192, 255, 255));
+    EXPECT_EQ(pixelAt(150, 100), QColor(255, 255, 255));
+    EXPECT_EQ(pixelAt(150, 187), QColor(255, 255, 0));
+    EXPECT_EQ(pixelAt(150, 216), QColor(255, 255, 0));
+}
+
+TEST_F(MainWindow, LegendAndMarkerStackAsDesigned)
+{
+    // Later siblings are drawn over earlier ones.
+    const QObjectList& children = window.children();
+    const auto place = [&](const char* name) { return children.indexOf(&control(name)); };
+    const char* backToFront[] = {"Label2",    "Image1",    "Label4",    "Label5",    "Image2(0)", "Shape1",
+                                 "Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Frame1",    "Command2"};
+    for (std::size_t i = 1; i < std::size(backToFront); ++i)
+        EXPECT_LT(place(backToFront[i - 1]), place(backToFront[i])) << backToFront[i];
+
+    // The marker shows white over the blue gauge scale.
+    EXPECT_EQ(pixelAt(50, 212), QColor(255, 255, 255));
+}
+
+TEST_F(MainWindow, StartAndGiveUpAsRealClicks)
+{
+    auto& start = control<QPushButton>("Command2");
+    auto& giveUp = control<QPushButton>("Command1");
+    auto& target0 = control<ui::GraphicalButton>("Command3(0)");
+    EXPECT_FALSE(giveUp.isEnabled());
+    EXPECT_FALSE(target0.isVisible());
+
+    QTest::mouseClick(&start, Qt::LeftButton);
+    EXPECT_FALSE(start.isEnabled());
+    EXPECT_TRUE(giveUp.isEnabled());
+    EXPECT_FALSE(control("Command4").isEnabled());
+    EXPECT_TRUE(target0.isVisible());
+    // Top -400, Left -15 in the play field: almost wholly above it, clipped.
+    EXPECT_EQ(target0.geometry(), QRect(-1, -27, 73, 27));
+    EXPECT_EQ(target0.backColor(), 255);
+    EXPECT_EQ(control<ui::GraphicalButton>("Command3(1)").backColor(), 16711680);
+
+    QTest::mouseClick(&giveUp, Qt::LeftButton);
+    ASSERT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("GameOver\r\nLevel:0"));
+    EXPECT_TRUE(start.isEnabled());
+    EXPECT_FALSE(giveUp.isEnabled());
+    EXPECT_FALSE(target0.isVisible());
+}
+
+TEST_F(MainWindow, KeysChangeNothing)
+{
+    QTest::mouseClick(&control("Command2"), Qt::LeftButton);
+    const auto before = window.form().Command3;
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Left, Qt::Key_F1, Qt::Key_Escape, Qt::Key_Return})
+        QTest::keyClick(&window, key);
+    EXPECT_EQ(window.form().Command3[0].Top, before[0].Top);
+    EXPECT_TRUE(window.form().Command1.Enabled) << "still running";
+    EXPECT_TRUE(messageBox.shown.empty());
+}
