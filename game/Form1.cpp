@@ -67,6 +67,11 @@ void Form1::Command1_Click()
     GameOver();
 }
 
+void Form1::Command4_Click()
+{
+    services_.highScores.ClearHighScores(*this);
+}
+
 void Form1::Form_KeyDown(int /*keyCode*/, int /*shift*/)
 {
     // Keys do nothing in this game.

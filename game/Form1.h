@@ -61,6 +61,7 @@ public:
     void Form_Load();
     void Command2_Click();  // Start!
     void Command1_Click();  // Give Up
+    void Command4_Click();  // clear the high scores
     void Form_KeyDown(int keyCode, int shift);
     void GameOver();
 

@@ -220,11 +220,24 @@ void Form1Window::connectHandlers()
 {
     connect(Command2, &QPushButton::clicked, this, [this] { run([this] { form_.Command2_Click(); }); });
     connect(Command1, &QPushButton::clicked, this, [this] { run([this] { form_.Command1_Click(); }); });
+    connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
 }
 
 void Form1Window::load()
 {
     run([this] { form_.Form_Load(); });
+}
+
+void Form1Window::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1Window::setLabel3Caption(int index, const QString& caption)
+{
+    run([this, index, &caption] { form_.setLabel3Caption(index, caption); });
 }
 
 void Form1Window::keyPressEvent(QKeyEvent* event)

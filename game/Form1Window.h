@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Form1.h"
+#include "highscores/MainWindowLink.h"
 #include "platform/MessageBoxService.h"
 
 #include <QTimer>
@@ -20,7 +21,7 @@ namespace game {
 // The main window on screen: lays out the controls, mirrors the game's state
 // after every handler, and turns clicks, presses and timer ticks into handler
 // calls. All decisions are made by Form1.
-class Form1Window final : public QWidget {
+class Form1Window final : public QWidget, public highscores::MainWindowLink {
     Q_OBJECT
 public:
     explicit Form1Window(Form1Services services);
@@ -29,6 +30,10 @@ public:
     void load();
 
     const Form1& form() const { return form_; }
+
+    // For the name-entry window: bring this window forward, refresh the table.
+    void Show() override;
+    void setLabel3Caption(int index, const QString& caption) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -16,4 +16,9 @@ void Module1::LoadHighScores(HighScoreLabels& /*labels*/)
     // The table stays as designed until hs.hsd support arrives.
 }
 
+void Module1::ClearHighScores(HighScoreLabels& /*labels*/)
+{
+    // Nothing to clear until hs.hsd support arrives.
+}
+
 }  // namespace highscores

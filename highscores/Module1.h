@@ -27,6 +27,9 @@ public:
     // Reads hs.hsd into the table and shows it in the labels.
     void LoadHighScores(HighScoreLabels& labels);
 
+    // Asks for confirmation, then resets hs.hsd, the table and the labels.
+    void ClearHighScores(HighScoreLabels& labels);
+
 private:
     platform::MessageBoxService& messageBox_;
     QString directory_;
