@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+
+// Why a file could not be written: the file and the system's reason.
+struct FileFailure {
+    QString path;
+    QString reason;
+};
+
+// The start of a file, or why there is none to read.
+struct FileStart {
+    enum class State {
+        Read,             // bytes holds the file's start
+        Missing,          // nothing of that name
+        NotARegularFile,  // a directory, a pipe, a device ...
+        Unreadable,       // a regular file that could not be opened or read
+    };
+    State state = State::Missing;
+    QByteArray bytes;
+};
+
+// Files as the game reads and writes them. Tests put in their own to make a
+// write fail without needing a full disk or a read-only directory.
+class FileStore {
+public:
+    virtual ~FileStore() = default;
+
+    // At most the first maxBytes bytes of a regular file. Nothing else is
+    // opened, so a pipe or a device in the file's place cannot stall the game.
+    virtual FileStart readStart(const QString& path, qint64 maxBytes) const = 0;
+
+    // Gives the file these bytes in one step: afterwards it holds either its
+    // old content or the new one, never part of it. Refuses to write over
+    // anything but a regular file, also when a link leads to it.
+    virtual std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) = 0;
+
+    // Gives a file a new name, replacing a file already under that name.
+    virtual std::optional<FileFailure> rename(const QString& from, const QString& to) = 0;
+};
+
+// The real files on disk.
+class DiskFileStore final : public FileStore {
+public:
+    FileStart readStart(const QString& path, qint64 maxBytes) const override;
+    std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) override;
+    std::optional<FileFailure> rename(const QString& from, const QString& to) override;
+};
+
+}  // namespace platform
