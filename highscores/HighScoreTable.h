@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace highscores {
+
+struct HighScoreEntry {
+    std::uint8_t level = 0;
+    QString name;
+};
+
+// Best first: index 0 is rank 1.
+using HighScoreTable = std::array<HighScoreEntry, 3>;
+using HighScoreLevels = std::array<std::uint8_t, 3>;
+
+// The rank, 1 to 3, that a level earns in a table with these levels: the
+// best rank whose level lies below it, so a tie goes below the entry already
+// there. Nothing when the level does not beat rank 3.
+std::optional<int> rankFor(const HighScoreLevels& levels, std::uint8_t level);
+
+// The table with the entry at the rank (1 to 3); the entries below move down
+// one place and the old rank 3 drops out.
+HighScoreTable insertedAt(HighScoreTable table, int rank, const HighScoreEntry& entry);
+
+}  // namespace highscores
