@@ -1,6 +1,7 @@
 #include "game/Form1Window.h"
 #include "highscores/Module1.h"
 #include "highscores/NameEntryOpener.h"
+#include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
 #include "platform/RunTimeError.h"
@@ -56,7 +57,8 @@ int main(int argc, char* argv[])
 
     platform::ClockSeededRandom random;
     ui::QtMessageBox messageBox;
-    highscores::Module1 table(messageBox, QDir::currentPath());
+    platform::DiskFileStore files;
+    highscores::Module1 table(messageBox, files, QDir::currentPath());
     NoNameEntry nameEntry;
     game::Form1Window window({messageBox, random, table, nameEntry});
     try {

@@ -1,24 +1,103 @@
 #include "highscores/Module1.h"
 
+#include "platform/Conversions.h"
+#include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 
-#include <utility>
+#include <QDir>
 
 namespace highscores {
+namespace {
 
-Module1::Module1(platform::MessageBoxService& messageBox, QString directory)
-    : messageBox_(messageBox), directory_(std::move(directory))
+const QString kErrorTitle = QStringLiteral("エラー");
+
+// The file says "None"; memory and the labels say "none" until the next load.
+HighScoreTable defaultTable(const QString& name)
+{
+    return {HighScoreEntry{0, name}, HighScoreEntry{0, name}, HighScoreEntry{0, name}};
+}
+
+}  // namespace
+
+Module1::Module1(platform::MessageBoxService& messageBox, platform::FileStore& files, const QString& directory)
+    : messageBox_(messageBox), file_(files, directory)
 {
 }
 
-void Module1::LoadHighScores(HighScoreLabels& /*labels*/)
+void Module1::LoadHighScores(HighScoreLabels& labels)
 {
-    // The table stays as designed until hs.hsd support arrives.
+    const HighScoreFile::Loaded loaded = file_.load();
+    if (!loaded.table) {
+        takeErrorPath(loaded.damaged);
+        return;
+    }
+    setTable(*loaded.table);
+    showTable(labels);
 }
 
-void Module1::ClearHighScores(HighScoreLabels& /*labels*/)
+void Module1::ClearHighScores(HighScoreLabels& labels)
 {
-    // Nothing to clear until hs.hsd support arrives.
+    const auto answer = messageBox_.show(QStringLiteral("ハイスコアをクリアしますか?"),
+                                         platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
+    if (answer != platform::MessageBoxResult::Ok)
+        return;
+    if (!written(file_.save(defaultTable(QStringLiteral("None")))))
+        return;
+    setTable(defaultTable(QStringLiteral("none")));
+    showTable(labels);
+}
+
+bool Module1::SaveHighScores(const HighScoreTable& table)
+{
+    return written(file_.save(table));
+}
+
+HighScoreTable Module1::table() const
+{
+    HighScoreTable table;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = {hiScores[i], hiNames[i]};
+    return table;
+}
+
+void Module1::showTable(HighScoreLabels& labels) const
+{
+    for (std::size_t i = 0; i < hiNames.size(); ++i) {
+        const int index = static_cast<int>(i);
+        labels.setLabel3Caption(index, hiNames[i]);
+        labels.setLabel3Caption(index + 3, platform::numberText(hiScores[i]));
+    }
+}
+
+void Module1::takeErrorPath(bool damaged)
+{
+    messageBox_.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
+                     kErrorTitle);
+    // A damaged table is set aside before the default takes its place; where
+    // it cannot be, it stays as it is.
+    if (!damaged || written(file_.keepDamaged()))
+        written(file_.save(defaultTable(QStringLiteral("None"))));
+    setTable(defaultTable(QStringLiteral("none")));
+}
+
+void Module1::setTable(const HighScoreTable& table)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        hiNames[i] = table[i].name;
+        hiScores[i] = table[i].level;
+    }
+}
+
+// True when nothing failed; otherwise the player learns which file could not
+// be written, and why.
+bool Module1::written(const std::optional<platform::FileFailure>& failure)
+{
+    if (!failure)
+        return true;
+    messageBox_.show(QStringLiteral("ハイスコアデータを書き込めませんでした\r\n%1\r\n%2")
+                         .arg(QDir::toNativeSeparators(failure->path), failure->reason),
+                     platform::MessageBoxButtons::OkOnly, kErrorTitle);
+    return false;
 }
 
 }  // namespace highscores

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "highscores/HighScoreFile.h"
 #include "highscores/HighScoreLabels.h"
+#include "highscores/HighScoreTable.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 class MessageBoxService;
@@ -14,25 +17,39 @@ class MessageBoxService;
 namespace highscores {
 
 // The high-score table shared by the main window and the name-entry window,
-// and the operations that load and clear it.
+// and the operations that load, clear and save it.
 class Module1 {
 public:
-    Module1(platform::MessageBoxService& messageBox, QString directory);
+    Module1(platform::MessageBoxService& messageBox, platform::FileStore& files, const QString& directory);
 
-    std::array<QString, 3> hiNames;          // index 0 is rank 1
-    std::array<std::uint8_t, 3> hiScores{};  // same indexing as hiNames
-    std::uint8_t finalLevel = 0;             // level of the game that has just ended
-    std::uint8_t newRank = 0;                // 1 to 3, or 5 for no rank
+    std::array<QString, 3> hiNames;  // index 0 is rank 1
+    HighScoreLevels hiScores{};      // same indexing as hiNames
+    std::uint8_t finalLevel = 0;     // level of the game that has just ended
+    std::uint8_t newRank = 0;        // 1 to 3, or 5 for no rank
 
-    // Reads hs.hsd into the table and shows it in the labels.
+    // Reads hs.hsd into the table and shows it in the labels. A file that
+    // cannot be read is reported and replaced by the default table; the
+    // labels then keep what they show.
     void LoadHighScores(HighScoreLabels& labels);
 
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
 
+    // Writes the table to hs.hsd. False, after telling the player why, when
+    // it could not be written; the table in memory is not touched either way.
+    bool SaveHighScores(const HighScoreTable& table);
+
+    // The table as it stands in memory, and on screen.
+    HighScoreTable table() const;
+    void showTable(HighScoreLabels& labels) const;
+
 private:
+    void takeErrorPath(bool damaged);
+    void setTable(const HighScoreTable& table);
+    bool written(const std::optional<platform::FileFailure>& failure);
+
     platform::MessageBoxService& messageBox_;
-    QString directory_;
+    HighScoreFile file_;
 };
 
 }  // namespace highscores

@@ -2,7 +2,9 @@
 
 #include "game/Form1.h"
 #include "highscores/Module1.h"
+#include "platform/FileStore.h"
 #include "support/FakeServices.h"
+#include "support/TableFiles.h"
 
 #include <QTemporaryDir>
 
@@ -10,10 +12,15 @@
 
 namespace testing_support {
 
-// A loaded main window with fake services, in a directory of its own.
+// A loaded main window with fake services, in a directory of its own that
+// holds the default table.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() { form.Form_Load(); }
+    GameFixture()
+    {
+        writeBytes(directory.filePath(QStringLiteral("hs.hsd")), kDefaultTableBytes);
+        form.Form_Load();
+    }
 
     // The table shown in the window, as the levels of ranks 1, 2 and 3.
     void showTableLevels(int first, int second, int third)
@@ -27,7 +34,8 @@ protected:
     FakeMessageBox messageBox;
     ScriptedRandom random;
     RecordingNameEntry nameEntry;
-    highscores::Module1 table{messageBox, directory.path()};
+    platform::DiskFileStore files;
+    highscores::Module1 table{messageBox, files, directory.path()};
     game::Form1 form{{messageBox, random, table, nameEntry}};
 };
 

@@ -1,6 +1,8 @@
 #include "game/Form1Window.h"
 #include "highscores/Module1.h"
+#include "platform/FileStore.h"
 #include "support/FakeServices.h"
+#include "support/TableFiles.h"
 #include "ui/GraphicalButton.h"
 
 #include <QFontInfo>
@@ -36,6 +38,7 @@ class MainWindow : public ::testing::Test {
 protected:
     MainWindow()
     {
+        writeBytes(directory.filePath(QStringLiteral("hs.hsd")), kDefaultTableBytes);
         window.load();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -57,7 +60,8 @@ protected:
     FakeMessageBox messageBox;
     ScriptedRandom random{{0.25F, 0.75F}};
     RecordingNameEntry nameEntry;
-    highscores::Module1 table{messageBox, directory.path()};
+    platform::DiskFileStore files;
+    highscores::Module1 table{messageBox, files, directory.path()};
     game::Form1Window window{{messageBox, random, table, nameEntry}};
 };
 
