@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace highscores {
+
+class MainWindowLink;
+class Module1;
+
+// The name-entry window's rules, free of any widget: it belongs to one game
+// and keeps that game's level for as long as it is open.
+class NameEntry {
+public:
+    NameEntry(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank);
+
+    std::uint8_t enteredLevel() const { return enteredLevel_; }
+    // The rank the level earned when the game ended: the numeral shown.
+    std::uint8_t shownRank() const { return shownRank_; }
+
+    // OK: saves the typed name with this game's level at the rank the level
+    // earns in the table as it stands now, reloads the table into the main
+    // window and brings that forward. True when the window may close; false
+    // when the table could not be written, so OK can be tried again.
+    bool Command1_Click(const QString& text);
+
+private:
+    Module1& table_;
+    MainWindowLink& mainWindow_;
+    std::uint8_t enteredLevel_;
+    std::uint8_t shownRank_;
+};
+
+// Where a window of the given outer size starts so that it sits centred on
+// the screen, in twips: half the difference, the half twip dropped.
+int centredPosition(double screenTwips, double windowTwips);
+
+}  // namespace highscores
