@@ -1,6 +1,7 @@
 #include "game/Form1Window.h"
 #include "highscores/Module1.h"
-#include "highscores/NameEntryOpener.h"
+#include "highscores/NameEntryLauncher.h"
+#include "highscores/QtNameEntryWindows.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -41,12 +42,6 @@ public:
     }
 };
 
-// Until the name-entry window arrives, a qualifying game asks for no name.
-class NoNameEntry final : public highscores::NameEntryOpener {
-public:
-    void showNameEntry() override {}
-};
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -59,8 +54,10 @@ int main(int argc, char* argv[])
     ui::QtMessageBox messageBox;
     platform::DiskFileStore files;
     highscores::Module1 table(messageBox, files, QDir::currentPath());
-    NoNameEntry nameEntry;
+    highscores::QtNameEntryWindows nameEntryWindows(table);
+    highscores::NameEntryLauncher nameEntry(table, nameEntryWindows);
     game::Form1Window window({messageBox, random, table, nameEntry});
+    nameEntryWindows.setMainWindow(window);
     try {
         window.load();
     } catch (const platform::RunTimeError& error) {

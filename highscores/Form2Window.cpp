@@ -1,0 +1,143 @@
+#include "highscores/Form2Window.h"
+
+#include "highscores/HighScoreFormat.h"
+#include "ui/FormFonts.h"
+#include "ui/FormGeometry.h"
+#include "ui/GraphicalButton.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QValidator>
+
+namespace highscores {
+
+using platform::Colour;
+using platform::kTwipsPerPixel;
+namespace colours = platform::colours;
+
+namespace {
+
+constexpr Colour kOrange = 33023;
+
+// Lets into the name box only what hs.hsd can keep exactly.
+class NameValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& /*pos*/) const override { return isStorableName(input) ? Acceptable : Invalid; }
+};
+
+void setColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, ui::toQColor(colour));
+    widget.setPalette(palette);
+}
+
+// Our gothic runs a little wider than the one the window was drawn for
+// ("Name:" would lose its colon); a caption that would be cut at the edge of
+// its box is narrowed to fit instead.
+QFont narrowedToFit(QFont font, const QString& caption, int width)
+{
+    const int needed = QFontMetrics(font).horizontalAdvance(caption);
+    if (needed > width)
+        font.setStretch(width * 100 / needed);
+    return font;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips, const QFont& font,
+                 Colour foreColor)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    ui::placeInTwips(*label, twips.x(), twips.y(), twips.width(), twips.height());
+    label->setFont(narrowedToFit(font, caption, label->width()));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColour(*label, QPalette::WindowText, foreColor);
+    return label;
+}
+
+QFont gothic(double points, bool bold = false, bool italic = false)
+{
+    return ui::formFont(ui::japaneseGothic(), points, bold, italic);
+}
+
+}  // namespace
+
+Form2Window::Form2Window(NameEntry entry) : entry_(std::move(entry))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(gothic(9));
+    setColour(*this, QPalette::Window, colours::kPaleCyan);
+    setAutoFillBackground(true);
+    setFixedSize(ui::twipsRect(0, 0, 4680, 2775).size());
+
+    buildControls();
+    Form_Load();
+}
+
+void Form2Window::buildControls()
+{
+    // Created back to front: the picture, the name box and OK lie above the
+    // labels where they overlap.
+    addLabel(this, QStringLiteral("Label1"), QStringLiteral("ハイスコアに入ったYo!"), {60, 120, 4575, 720}, gothic(24),
+             colours::kRed);
+    addLabel(this, QStringLiteral("Label2"), QStringLiteral("位"), {2550, 1125, 1155, 1065}, gothic(48, false, true),
+             kOrange);
+    addLabel(this, QStringLiteral("Label3"), QStringLiteral("Name:"), {195, 2160, 870, 450}, gothic(15.75, true), 0);
+
+    Text1 = new QLineEdit(QStringLiteral("名無しさん"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    ui::placeInTwips(*Text1, 1110, 2085, 2805, 540);
+    Text1->setFont(gothic(20.25));
+    Text1->setValidator(new NameValidator(Text1));
+
+    Command1 = new ui::GraphicalButton(QStringLiteral("&OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    ui::placeInTwips(*Command1, 3975, 2040, 660, 615);
+    Command1->setBackColor(colours::kPaleCyan);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    ui::placeInTwips(*Picture1, 1230, 630, 1410, 1380);
+    // The picture is shown from its top-left corner and cut at the box's edge.
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    setTabOrder(Text1, Command1);
+    // The default name is selected, so typing replaces it.
+    Text1->selectAll();
+    Text1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+}
+
+void Form2Window::Form_Load()
+{
+    const QRect screenArea = screen()->geometry();
+    const QSize outer = frameGeometry().size();
+    const int left = centredPosition(screenArea.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
+    const int top = centredPosition(screenArea.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    move(screenArea.topLeft() + QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)));
+
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/assets/rank%1.png").arg(entry_.shownRank())));
+}
+
+void Form2Window::Command1_Click()
+{
+    if (entry_.Command1_Click(Text1->text()))
+        close();
+}
+
+void Form2Window::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
+
+}  // namespace highscores

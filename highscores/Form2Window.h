@@ -1,0 +1,41 @@
+#pragma once
+
+#include "highscores/NameEntry.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace ui {
+class GraphicalButton;
+}
+
+namespace highscores {
+
+// The name-entry window on screen: congratulates the player, shows the rank
+// and takes the name. Its rules are NameEntry's. The close box saves nothing.
+class Form2Window final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2Window(NameEntry entry);
+
+signals:
+    // The window has closed, by OK or by its close box.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Command1_Click();
+
+    NameEntry entry_;
+    QLabel* Picture1 = nullptr;               // the rank numeral
+    ui::GraphicalButton* Command1 = nullptr;  // OK
+    QLineEdit* Text1 = nullptr;               // the name
+};
+
+}  // namespace highscores
