@@ -221,6 +221,12 @@ void Form1Window::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, [this] { run([this] { form_.Command2_Click(); }); });
     connect(Command1, &QPushButton::clicked, this, [this] { run([this] { form_.Command1_Click(); }); });
     connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { run([this] { form_.Timer1_Timer(); }); });
+    for (std::size_t i = 0; i < Command3.size(); ++i) {
+        connect(Command3[i], &ui::GraphicalButton::mouseDown, this, [this, i](int button) {
+            run([this, i, button] { form_.Command3_MouseDown(static_cast<int>(i), button); });
+        });
+    }
 }
 
 void Form1Window::load()
