@@ -1,10 +1,13 @@
 #include "platform/PacedTimer.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace platform {
 namespace {
 
-// A wake-up this close before a tick is due counts as on time.
-constexpr std::chrono::nanoseconds kEarlyTolerance = std::chrono::milliseconds(2);
+// The event loop wakes in whole milliseconds; the rest is slept precisely.
+constexpr std::chrono::nanoseconds kFinalWait = std::chrono::milliseconds(2);
 
 }  // namespace
 
@@ -12,32 +15,52 @@ PacedTimer::PacedTimer(std::chrono::milliseconds interval, QObject* parent)
     : QObject(parent), interval_(interval), timer_(this)
 {
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(interval);
+    timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &PacedTimer::onTimeout);
 }
 
 void PacedTimer::start()
 {
+    active_ = true;
     ticksDelivered_ = 0;
-    clock_.start();
-    timer_.start();
+    started_ = Clock::now();
+    armForNextTick();
 }
 
 void PacedTimer::stop()
 {
+    active_ = false;
     timer_.stop();
+}
+
+void PacedTimer::armForNextTick()
+{
+    const Clock::time_point nextDue = started_ + (ticksDelivered_ + 1) * interval_;
+    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(nextDue - Clock::now());
+    timer_.start(std::max(wait, std::chrono::milliseconds(0)));
 }
 
 void PacedTimer::onTimeout()
 {
-    const qint64 due = (clock_.nsecsElapsed() + kEarlyTolerance.count()) / interval_.count();
+    const Clock::time_point nextDue = started_ + (ticksDelivered_ + 1) * interval_;
+    const Clock::duration early = nextDue - Clock::now();
+    if (early > kFinalWait) {
+        armForNextTick();
+        return;
+    }
+    if (early > Clock::duration::zero())
+        std::this_thread::sleep_until(nextDue);
+
+    const qint64 due = (Clock::now() - started_) / interval_;
     // A lag longer than the catch-up bound is forgiven rather than rushed.
     ticksDelivered_ = std::max(ticksDelivered_, due - kMaxCatchUp);
     // A tick may stop the timer (the game ended); no more ticks after that.
-    while (ticksDelivered_ < due && timer_.isActive()) {
+    while (ticksDelivered_ < due && active_) {
         ++ticksDelivered_;
         emit tick();
     }
+    if (active_)
+        armForNextTick();
 }
 
 }  // namespace platform

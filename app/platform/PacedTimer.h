@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -8,9 +7,11 @@
 
 namespace platform {
 
-// The game tick: one tick() per interval, on average exactly, for as long as
-// it runs. A precise timer keeps the phase; when a busy event loop makes it
-// skip, the missed ticks follow at once (a few at most), so the game keeps
+// The game tick: one tick() per interval, each due at an exact multiple of
+// the interval after start(), so the game clock never drifts from the wall
+// clock. The event loop wakes it just before a tick is due and it waits out
+// the last fraction of a millisecond itself. When a busy event loop makes it
+// late, the missed ticks follow at once (a few at most), so the game keeps
 // true time instead of slowing down.
 class PacedTimer final : public QObject {
     Q_OBJECT
@@ -19,7 +20,7 @@ public:
 
     void start();
     void stop();
-    bool isActive() const { return timer_.isActive(); }
+    bool isActive() const { return active_; }
 
     // The most ticks one late wake-up may deliver; a longer stall is let go.
     static constexpr int kMaxCatchUp = 4;
@@ -28,12 +29,16 @@ signals:
     void tick();
 
 private:
+    using Clock = std::chrono::steady_clock;
+
+    void armForNextTick();
     void onTimeout();
 
     std::chrono::nanoseconds interval_;
     QTimer timer_;
-    QElapsedTimer clock_;
+    Clock::time_point started_;
     qint64 ticksDelivered_ = 0;
+    bool active_ = false;
 };
 
 }  // namespace platform
