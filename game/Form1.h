@@ -64,18 +64,28 @@ public:
     void Command4_Click();  // clear the high scores
     void Form_KeyDown(int keyCode, int shift);
     void GameOver();
+    void Timer1_Timer();  // one 30 ms tick: level-up, then the targets fall
+    // A mouse button (1 left, 2 right, 4 middle) going down on target index.
+    void Command3_MouseDown(int index, int button);
+    // Registers one miss already counted in missCount; sortmiss is true for a
+    // wrong press on target index, false for a target that fell through.
+    void MissMiss(platform::Integer sortmiss, platform::Integer index);
 
     // True while the game-over message is up: nothing else may move then.
     bool gameOverRunning() const { return gameOverRunning_; }
 
     void setLabel3Caption(int index, const QString& caption) override;
 
+    static constexpr platform::Integer kLevelUpGauge = 10;
     static constexpr platform::Twips kMarkerRestLeft = 600;
     static constexpr platform::Twips kMarkerRestTop = 3120;
     static inline const QString kFullLifeMeter = QStringLiteral("■■■■■");
 
 private:
     void drawColour(CommandButton& target);
+    void fall(CommandButton& target) const;
+    void respawn(CommandButton& target);
+    void moveMarkerToGauge();
     void returnToIdle();
     std::uint8_t rankFor(std::uint8_t level) const;
 

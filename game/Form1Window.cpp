@@ -94,7 +94,8 @@ platform::MessageBoxResult Form1Window::SyncingMessageBox::show(const QString& p
 
 Form1Window::Form1Window(Form1Services services)
     : messageBox_(*this, services.messageBox),
-      form_({messageBox_, services.random, services.highScores, services.nameEntry})
+      form_({messageBox_, services.random, services.highScores, services.nameEntry}),
+      Timer1(std::chrono::milliseconds(30), this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zentap3"));
@@ -107,9 +108,7 @@ Form1Window::Form1Window(Form1Services services)
     setGeometry(ui::twipsRect(3660, 2190, 5370, 3870));
     setFixedSize(size());
 
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(30);
-
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     buildControls();
     connectHandlers();
 }
@@ -221,6 +220,12 @@ void Form1Window::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, [this] { run([this] { form_.Command2_Click(); }); });
     connect(Command1, &QPushButton::clicked, this, [this] { run([this] { form_.Command1_Click(); }); });
     connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
+    connect(&Timer1, &platform::PacedTimer::tick, this, [this] { run([this] { form_.Timer1_Timer(); }); });
+    for (std::size_t i = 0; i < Command3.size(); ++i) {
+        connect(Command3[i], &ui::GraphicalButton::mouseDown, this, [this, i](int button) {
+            run([this, i, button] { form_.Command3_MouseDown(static_cast<int>(i), button); });
+        });
+    }
 }
 
 void Form1Window::load()

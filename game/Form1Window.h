@@ -3,8 +3,8 @@
 #include "game/Form1.h"
 #include "highscores/MainWindowLink.h"
 #include "platform/MessageBoxService.h"
+#include "platform/PacedTimer.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -73,7 +73,7 @@ private:
     QPushButton* Command1 = nullptr;                 // Give Up
     ui::GraphicalButton* Command4 = nullptr;         // clears the high scores
     std::array<QLabel*, 6> Label3{};                 // the high-score table
-    QTimer Timer1;                                   // the game tick
+    platform::PacedTimer Timer1;                     // the game tick
 };
 
 }  // namespace game

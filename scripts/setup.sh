@@ -19,7 +19,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev fonts-ipafont-gothic)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
+TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick)
 
 build_game() {
     cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -91,3 +91,9 @@ e2e_key() {
 e2e_write_default_table() {
     printf '0,None\r\n0,None\r\n0,None\r\n' >"$E2E_WORK/hs.hsd"
 }
+
+# One column of a window's pixels, a line "y r,g,b" per row.
+e2e_column() {
+    import -display "$DISPLAY" -window "$1" -crop "1x$3+$2+0" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/^0,\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2,\3,\4/p'
+}

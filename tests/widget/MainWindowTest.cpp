@@ -174,3 +174,34 @@ TEST_F(MainWindow, KeysChangeNothing)
     EXPECT_TRUE(window.form().Command1.Enabled) << "still running";
     EXPECT_TRUE(messageBox.shown.empty());
 }
+
+TEST_F(MainWindow, RealPressesOnTheFallingTargetsAreJudged)
+{
+    QTest::mouseClick(&control("Command2"), Qt::LeftButton);
+    auto& red = control<ui::GraphicalButton>("Command3(0)");   // first draw 0.25: red
+    auto& blue = control<ui::GraphicalButton>("Command3(1)");  // second draw 0.75: blue
+    const auto inZone = [this](int i) {
+        const float top = window.form().Command3[static_cast<std::size_t>(i)].Top;
+        return top > 2400 && top < 3240;
+    };
+
+    // The real timer brings target 0 down into the hit zone.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return inZone(0); }, 10000));
+    QTest::mousePress(&red, Qt::MiddleButton);
+    QTest::mouseRelease(&red, Qt::MiddleButton);
+    EXPECT_TRUE(red.text().isEmpty()) << "the middle button is not judged";
+    QTest::mousePress(&red, Qt::RightButton);
+    QTest::mouseRelease(&red, Qt::RightButton);
+    EXPECT_EQ(red.text(), QStringLiteral("miss"));
+    EXPECT_FALSE(red.isEnabled());
+    EXPECT_EQ(red.backColor(), 12632256);
+    EXPECT_EQ(control<QLabel>("Label5").text(), QStringLiteral("■■■■"));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return inZone(1); }, 10000));
+    QTest::mousePress(&blue, Qt::RightButton);
+    QTest::mouseRelease(&blue, Qt::RightButton);
+    EXPECT_EQ(blue.text(), QStringLiteral("OK"));
+    EXPECT_EQ(blue.backColor(), 16777215);
+    EXPECT_EQ(window.form().gauge, 0) << "one wrong press, then one good one";
+    EXPECT_EQ(control("Shape1").y(), 208);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "highscores/Module1.h"
+#include "support/FakeServices.h"
+
+#include <QTemporaryDir>
+
+// A game's services for measuring: message boxes answer at once, no name
+// entry, and the table lives in a directory of its own.
+struct BenchServices {
+    QTemporaryDir directory;
+    testing_support::FakeMessageBox messageBox;
+    testing_support::ScriptedRandom random{{0.1F, 0.6F, 0.9F, 0.3F, 0.7F}};
+    testing_support::RecordingNameEntry nameEntry;
+    highscores::Module1 table{messageBox, directory.path()};
+};

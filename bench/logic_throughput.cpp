@@ -1,0 +1,56 @@
+// How fast the rules run without a window: ticks and judged presses per second.
+#include "BenchServices.h"
+#include "game/Form1.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+bool inHitZone(const game::CommandButton& target)
+{
+    return target.Top > 2400 && target.Top < 3240;
+}
+
+void BM_TicksWithAPerfectPlayer(benchmark::State& state)
+{
+    BenchServices services;
+    game::Form1 form({services.messageBox, services.random, services.table, services.nameEntry});
+    form.Form_Load();
+    form.Command2_Click();
+    for (auto _ : state) {
+        form.Timer1_Timer();
+        for (int i = 0; i < 2; ++i) {
+            const auto& target = form.Command3[static_cast<std::size_t>(i)];
+            if (form.gauge != 10 && inHitZone(target) && target.Caption.isEmpty())
+                form.Command3_MouseDown(i, target.BackColor == 255 ? 1 : 2);
+        }
+        // Levels past ~200 fall too fast to score; start over well before.
+        if (!form.Timer1.Enabled || form.speed > 2000) {
+            form.Command1_Click();
+            form.Command2_Click();
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TicksWithAPerfectPlayer);
+
+void BM_JudgedPresses(benchmark::State& state)
+{
+    BenchServices services;
+    game::Form1 form({services.messageBox, services.random, services.table, services.nameEntry});
+    form.Form_Load();
+    form.Command2_Click();
+    game::CommandButton& target = form.Command3[0];
+    for (auto _ : state) {
+        target = {QString(), 255, -15, 3000, true, true};
+        form.gauge = 0;
+        form.Command3_MouseDown(0, 1);
+        benchmark::DoNotOptimize(form.gauge);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_JudgedPresses);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,107 @@
+// Whole games played by scripted players against the real rules.
+#include "support/GameFixture.h"
+
+#include <random>
+
+using testing_support::GameFixture;
+
+namespace {
+
+constexpr int kLeft = 1;
+constexpr int kRight = 2;
+constexpr int kMiddle = 4;
+
+bool inHitZone(const game::CommandButton& target)
+{
+    return target.Top > 2400 && target.Top < 3240;
+}
+
+int buttonFor(const game::CommandButton& target)
+{
+    return target.BackColor == 255 ? kLeft : kRight;
+}
+
+class ScriptedPlayer : public GameFixture {
+protected:
+    ScriptedPlayer() { random = testing_support::ScriptedRandom({0.1F, 0.6F, 0.9F, 0.3F, 0.7F}); }
+
+    int level() const { return form.Label4.Caption.toInt(); }
+};
+
+}  // namespace
+
+TEST_F(ScriptedPlayer, PerfectPlayRaisesTheLevelEveryTenGoodPresses)
+{
+    form.Command2_Click();
+    int goodPresses = 0;
+    while (level() < 20) {
+        form.Timer1_Timer();
+        ASSERT_TRUE(form.Timer1.Enabled) << "a perfect player never loses";
+        ASSERT_EQ(form.speed, 60 + 20 * level());
+        ASSERT_EQ(level(), goodPresses / 10);
+        for (int i = 0; i < 2; ++i) {
+            auto& target = form.Command3[static_cast<std::size_t>(i)];
+            // Waiting for the tick once the gauge is full keeps the level-up due.
+            if (form.gauge == 10 || !inHitZone(target) || !target.Caption.isEmpty())
+                continue;
+            form.Command3_MouseDown(i, buttonFor(target));
+            ++goodPresses;
+            ASSERT_EQ(form.missCount, 0);
+        }
+    }
+    EXPECT_EQ(form.speed, 60 + 20 * 20);
+}
+
+TEST_F(ScriptedPlayer, AnIdlePlayerLosesAtTheFifthFallThrough)
+{
+    form.Command2_Click();
+    int fallThroughs = 0;
+    int ticks = 0;
+    while (form.Timer1.Enabled) {
+        ASSERT_LT(++ticks, 10000);
+        for (const auto& target : form.Command3) {
+            const bool moving = &target == &form.Command3[0] || form.holdSecond == 0;
+            if (moving && target.Top + form.speed >= form.Frame1.Height && target.Caption.isEmpty())
+                ++fallThroughs;
+        }
+        form.Timer1_Timer();
+        if (form.Timer1.Enabled) {
+            ASSERT_EQ(form.missCount, fallThroughs);
+            ASSERT_LT(fallThroughs, 5);
+        }
+    }
+    EXPECT_GE(fallThroughs, 5);
+    EXPECT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("GameOver\r\nLevel:0"));
+}
+
+TEST_F(ScriptedPlayer, RandomPressesNeverRaiseARunTimeError)
+{
+    std::mt19937 dice(20261206);
+    std::uniform_int_distribution<int> action(0, 9);
+    const int buttons[] = {kLeft, kRight, kMiddle};
+    int games = 0;
+    for (int step = 0; step < 200000; ++step) {
+        if (!form.Timer1.Enabled) {
+            form.Command2_Click();
+            ++games;
+        }
+        const int roll = action(dice);
+        if (roll < 6) {
+            form.Timer1_Timer();
+        } else {
+            const int index = roll % 2;
+            const auto& target = form.Command3[static_cast<std::size_t>(index)];
+            // Mostly good presses in the zone, so that games last and levels rise.
+            const int button = (roll < 9 && inHitZone(target)) ? buttonFor(target) : buttons[step % 3];
+            ASSERT_NO_THROW(form.Command3_MouseDown(index, button));
+        }
+        ASSERT_GE(form.missCount, 0);
+        ASSERT_LE(form.missCount, 5);
+        if (form.Timer1.Enabled) {
+            ASSERT_GT(form.gauge, -3);
+            ASSERT_EQ(form.Label5.Caption.size(), 5 - form.missCount);
+        }
+    }
+    EXPECT_GT(games, 10);
+}
