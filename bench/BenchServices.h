@@ -1,6 +1,7 @@
 #pragma once
 
 #include "highscores/Module1.h"
+#include "platform/FileStore.h"
 #include "support/FakeServices.h"
 
 #include <QTemporaryDir>
@@ -12,5 +13,6 @@ struct BenchServices {
     testing_support::FakeMessageBox messageBox;
     testing_support::ScriptedRandom random{{0.1F, 0.6F, 0.9F, 0.3F, 0.7F}};
     testing_support::RecordingNameEntry nameEntry;
-    highscores::Module1 table{messageBox, directory.path()};
+    platform::DiskFileStore files;
+    highscores::Module1 table{messageBox, files, directory.path()};
 };
