@@ -35,20 +35,16 @@ e2e_wait_for() {
     done
 }
 
-# A display number of our own: the lock file is taken atomically by Xvfb, so
-# try numbers until one starts.
+# A display of our own. Xvfb takes the first free display number itself and
+# writes it to the descriptor given once it accepts connections, so scripts
+# started side by side never end up on one server (and one script's cleanup
+# never takes another's display away).
 e2e_start_x() {
-    local n
-    for n in $(seq $((100 + RANDOM % 400)) 600); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        E2E_PIDS+=($!)
-        if e2e_wait_for 10 xdpyinfo -display ":$n"; then
-            export DISPLAY=":$n"
-            return 0
-        fi
-    done
-    e2e_fail "no X server could be started"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_WORK/display" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_for 10 grep -q '[0-9]' "$E2E_WORK/display" || e2e_fail "no X server could be started"
+    DISPLAY=":$(head -n 1 "$E2E_WORK/display")"
+    export DISPLAY
 }
 
 # Starts the game in the fresh directory; its process id is in E2E_GAME.
@@ -96,4 +92,62 @@ e2e_write_default_table() {
 e2e_column() {
     import -display "$DISPLAY" -window "$1" -crop "1x$3+$2+0" -depth 8 txt:- 2>/dev/null |
         sed -n 's/^0,\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2,\3,\4/p'
+}
+
+# Playing by eye, as a person does: watch the band between the yellow lines
+# in one column of the play field, clear of the captions, and press red with
+# the left button and blue with the right.
+E2E_FIELD_X=125
+E2E_RED=255,0,0
+E2E_BLUE=0,0,255
+
+# Waits until a live target's top edge is inside the hit zone (pixel rows
+# 161 to 215) of window $1 with time to spare; prints the row of its first
+# coloured pixel and its colour.
+e2e_wait_for_target() {
+    local deadline=$((SECONDS + 30)) found
+    while ((SECONDS < deadline)); do
+        found=$(e2e_column "$1" $E2E_FIELD_X 258 |
+            awk -v r=$E2E_RED -v b=$E2E_BLUE '($2 == r || $2 == b) && $1 > 100 { print $1, $2; exit }')
+        if [[ -n $found ]] && ((${found% *} >= 163 && ${found% *} <= 185)); then
+            echo "$found"
+            return 0
+        fi
+    done
+    e2e_fail "no target reached the hit zone"
+}
+
+# The colour inside the target of window $1 whose top was at row $2, found
+# again by its black bottom edge after it has fallen on a little.
+e2e_colour_of_target_below() {
+    e2e_column "$1" $E2E_FIELD_X 258 | awk -v top="$2" '
+        { colour[$1] = $2 }
+        END {
+            for (y = top + 20; y < 258; y++)
+                if (colour[y] == "0,0,0") { print colour[y - 8]; exit }
+        }'
+}
+
+# Presses the next target in the zone of window $1, with the right button
+# when $2 is "good" and the other one when it is "wrong"; waits for the
+# target to change to $3. A press that came too late for the zone leaves the
+# target's colour as it was: then, like a player, try the next one. So does a
+# target that fell out of view before its colour could be seen again, as on
+# a busy machine.
+e2e_press_next_target() {
+    local window=$1 attempt top colour button button_for_red after
+    for attempt in 1 2 3; do
+        read -r top colour < <(e2e_wait_for_target "$window")
+        button_for_red=1
+        [[ $2 == good ]] || button_for_red=3
+        [[ $colour == "$E2E_RED" ]] && button=$button_for_red || button=$((4 - button_for_red))
+        e2e_click "$window" $E2E_FIELD_X $((top + 10)) $button
+        for _ in $(seq 20); do
+            after=$(e2e_colour_of_target_below "$window" "$top")
+            [[ $after == "$3" ]] && return 0
+            [[ $after == "$colour" ]] || break
+        done
+        [[ -z $after || $after == "$colour" ]] || e2e_fail "a $2 press on $colour turned the target $after, not $3"
+    done
+    e2e_fail "three $2 presses came too late for the hit zone"
 }
