@@ -33,6 +33,8 @@ void QtNameEntryWindows::open(std::uint8_t level, std::uint8_t rank, std::functi
 
 void QtNameEntryWindows::bringForward()
 {
+    if (!window_)
+        return;
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -1,15 +1,67 @@
 #pragma once
 
+#include "highscores/MainWindowLink.h"
 #include "highscores/Module1.h"
+#include "platform/FileStore.h"
 #include "support/FakeServices.h"
-#include "support/HighScoreFakes.h"
 #include "support/TableFiles.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 namespace testing_support {
+
+// A table as "level,name" rows, best first, so failures print readably.
+using Rows = std::vector<std::string>;
+inline const Rows kNoneInMemory{"0,none", "0,none", "0,none"};
+
+// The main window's table, with its designed captions; counts how often the
+// window is brought forward.
+class FakeMainWindow final : public highscores::MainWindowLink {
+public:
+    void setLabel3Caption(int index, const QString& caption) override { captions.at(index) = caption; }
+    void Show() override { ++shows; }
+
+    Rows rows() const
+    {
+        Rows rows;
+        for (std::size_t i = 0; i < 3; ++i)
+            rows.push_back(captions[i + 3].toStdString() + "," + captions[i].toStdString());
+        return rows;
+    }
+
+    std::array<QString, 6> captions{QStringLiteral("None"), QStringLiteral("None"), QStringLiteral("None"),
+                                    QStringLiteral("0"),    QStringLiteral("0"),    QStringLiteral("0")};
+    int shows = 0;
+};
+
+// The disk, until a test makes every write fail for a reason of its choosing
+// ("No space left on device").
+class FailingFileStore final : public platform::FileStore {
+public:
+    platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
+    {
+        return disk_.readStart(path, maxBytes);
+    }
+    std::optional<platform::FileFailure> replace(const QString& path, const QByteArray& bytes) override
+    {
+        return failWrites ? platform::FileFailure{path, *failWrites} : disk_.replace(path, bytes);
+    }
+    std::optional<platform::FileFailure> rename(const QString& from, const QString& to) override
+    {
+        return failWrites ? platform::FileFailure{to, *failWrites} : disk_.rename(from, to);
+    }
+
+    std::optional<QString> failWrites;
+
+private:
+    platform::DiskFileStore disk_;
+};
 
 // The high-score table over a directory of its own, with a main window and
 // message boxes that only record.
@@ -18,21 +70,11 @@ protected:
     QString path(const char* name = "hs.hsd") const { return directory.filePath(QString::fromLatin1(name)); }
     QByteArray fileBytes() const { return readBytes(path()); }
 
-    // The table in memory as "level,name" rows.
-    std::vector<std::string> memory() const
+    Rows memory() const
     {
-        std::vector<std::string> rows;
+        Rows rows;
         for (std::size_t i = 0; i < 3; ++i)
             rows.push_back(std::to_string(table.hiScores[i]) + "," + table.hiNames[i].toStdString());
-        return rows;
-    }
-
-    // The main window's table as "level,name" rows.
-    std::vector<std::string> shown() const
-    {
-        std::vector<std::string> rows;
-        for (std::size_t i = 0; i < 3; ++i)
-            rows.push_back(mainWindow.captions[i + 3].toStdString() + "," + mainWindow.captions[i].toStdString());
         return rows;
     }
 
@@ -42,9 +84,5 @@ protected:
     FakeMainWindow mainWindow;
     highscores::Module1 table{messageBox, files, directory.path()};
 };
-
-using Rows = std::vector<std::string>;
-inline const Rows kNoneInMemory{"0,none", "0,none", "0,none"};
-inline const Rows kDesignedCaptions{"0,None", "0,None", "0,None"};
 
 }  // namespace testing_support

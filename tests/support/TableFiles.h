@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+#include <stdexcept>
+
 namespace testing_support {
 
 // What a fresh or cleared hs.hsd holds: "0,None" and CR LF, three times.
@@ -19,9 +21,7 @@ inline void writeBytes(const QString& path, const QByteArray& bytes)
 inline QByteArray readBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace testing_support

@@ -12,154 +12,144 @@ using platform::MessageBoxResult;
 namespace {
 
 const QByteArray kTaroHanakoJiro = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n3,Jiro\r\n");
-const QString kCannotOpen = QStringLiteral("ハイスコアデータが開けませんでした");
-const QString kCannotWrite = QStringLiteral("ハイスコアデータを書き込めませんでした");
+const Rows kTaroRows{"12,Taro", "7,Hanako", "3,Jiro"};
+const QString kCannotWrite = QStringLiteral("ハイスコアデータを書き込めませんでした\r\n");
 
 }  // namespace
 
-class LoadHighScores : public HighScoreFixture {
+class HighScoreFile : public HighScoreFixture {
 protected:
-    // The load error, and nothing before it.
-    void expectLoadErrorFirst() const
+    // The load error box came first, exactly as the player knows it.
+    void expectLoadError() const
     {
         ASSERT_FALSE(messageBox.shown.empty());
-        EXPECT_EQ(messageBox.shown[0].prompt, kCannotOpen);
+        EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("ハイスコアデータが開けませんでした"));
         EXPECT_EQ(messageBox.shown[0].buttons, MessageBoxButtons::OkOnly);
         EXPECT_EQ(messageBox.shown[0].title, QStringLiteral("エラー"));
     }
 
-    // The box that says a file could not be written names it and the reason.
-    void expectWriteFailure(std::size_t box, const QString& file, const QString& reason) const
+    // Box number `box` says which file could not be written, and why.
+    void expectWriteFailure(std::size_t box, const char* file, const QString& reason) const
     {
         ASSERT_GT(messageBox.shown.size(), box);
-        EXPECT_EQ(messageBox.shown[box].prompt, kCannotWrite + QStringLiteral("\r\n") + QDir::toNativeSeparators(file) +
-                                                    QStringLiteral("\r\n") + reason);
+        EXPECT_EQ(messageBox.shown[box].prompt,
+                  kCannotWrite + QDir::toNativeSeparators(path(file)) + QStringLiteral("\r\n") + reason);
         EXPECT_EQ(messageBox.shown[box].title, QStringLiteral("エラー"));
     }
 };
 
-TEST_F(LoadHighScores, ReadsShiftJisNamesIntoMemoryAndLabels)
-{
-    // 名無しさん and ①～ as a Japanese Windows system writes them.
-    const QByteArray bytes = QByteArray::fromHex("31322c96bc96b382b582b382f10d0a") + "7,\x87\x40\x81\x60\r\n3,\r\n";
-    writeBytes(path(), bytes);
-    table.LoadHighScores(mainWindow);
+struct GoodFile {
+    const char* bytes;
+    Rows table;
+};
 
-    const Rows expected{"12,名無しさん", "7,①～", "3,"};
-    EXPECT_EQ(memory(), expected);
-    EXPECT_EQ(shown(), expected);
+class ReadableFile : public HighScoreFile, public ::testing::WithParamInterface<GoodFile> {};
+
+TEST_P(ReadableFile, LoadsIntoMemoryAndLabelsAndIsLeftAsItIs)
+{
+    writeBytes(path(), GetParam().bytes);
+    table.LoadHighScores(mainWindow);
+    EXPECT_EQ(memory(), GetParam().table);
+    EXPECT_EQ(mainWindow.rows(), GetParam().table);
     EXPECT_TRUE(messageBox.shown.empty());
-    EXPECT_EQ(fileBytes(), bytes) << "a good file is left as it is";
+    EXPECT_EQ(fileBytes(), GetParam().bytes);
 }
 
-TEST_F(LoadHighScores, LaterLinesAreIgnoredAndNeverWrittenBack)
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ReadableFile,
+    ::testing::Values(GoodFile{"12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", kTaroRows},
+                      GoodFile{"12,Taro\r\n7,Hanako\r\n3,Jiro", kTaroRows},                        // no final CR LF
+                      GoodFile{"12,Taro,7,Hanako,3,Jiro\r\n", kTaroRows},                          // one line
+                      GoodFile{"12,Taro\n7,Hanako\r3,Jiro\n", kTaroRows},                          // bare LF, CR
+                      GoodFile{"  12,  Taro  \r\n7 ,Hanako\r\n 3,Jiro", kTaroRows},                // blanks
+                      GoodFile{"12,Taro\r\n7,Hanako\r\n3,Jiro\r\n1,Ken\r\n0,Rie\r\n", kTaroRows},  // more lines
+                      GoodFile{"255,\"Ta,ro \"\r\n0,\"Ha\"junk\r\n0,\r\n", {"255,Ta,ro ", "0,Ha", "0,"}},
+                      // 名無しさん, ① and ～ as a Japanese Windows system writes them
+                      GoodFile{"1,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n1,\x87\x40\x81\x60\r\n1,a\r\n",
+                               {"1,名無しさん", "1,①～", "1,a"}}));
+
+class DamagedFile : public HighScoreFile, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DamagedFile, IsKeptAsBakAndReplacedByTheDefault)
 {
-    writeBytes(path(), kTaroHanakoJiro + "1,Ken\r\n0,Rie\r\n");
-    table.LoadHighScores(mainWindow);
-    EXPECT_EQ(memory(), (Rows{"12,Taro", "7,Hanako", "3,Jiro"}));
-    ASSERT_TRUE(table.SaveHighScores(table.table()));
-    EXPECT_EQ(fileBytes(), kTaroHanakoJiro);
-}
-
-TEST_F(LoadHighScores, FirstStartReportsAndWritesTheDefaultFile)
-{
-    table.LoadHighScores(mainWindow);
-
-    expectLoadErrorFirst();
-    EXPECT_EQ(messageBox.shown.size(), 1U);
-    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
-    EXPECT_EQ(fileBytes().size(), 24);
-    EXPECT_EQ(memory(), kNoneInMemory);
-    EXPECT_EQ(shown(), kDesignedCaptions) << "the labels keep what they showed";
-    EXPECT_FALSE(QFileInfo::exists(path("hs.hsd.bak"))) << "there was nothing to keep";
-}
-
-class DamagedTable : public LoadHighScores, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(DamagedTable, IsKeptAsBakAndReplacedByTheDefault)
-{
-    const QByteArray damaged(GetParam());
-    writeBytes(path(), damaged);
+    writeBytes(path(), GetParam());
     mainWindow.captions = {"Old", "Old", "Old", "9", "9", "9"};
     table.hiNames = {"Old", "Old", "Old"};
     table.LoadHighScores(mainWindow);
 
-    expectLoadErrorFirst();
+    expectLoadError();
     EXPECT_EQ(messageBox.shown.size(), 1U);
     EXPECT_EQ(fileBytes(), kDefaultTableBytes);
-    EXPECT_EQ(readBytes(path("hs.hsd.bak")), damaged);
+    EXPECT_EQ(readBytes(path("hs.hsd.bak")), GetParam());
     EXPECT_EQ(memory(), kNoneInMemory) << "entries read before the failure are dropped";
-    EXPECT_EQ(shown(), (Rows{"9,Old", "9,Old", "9,Old"}));
+    EXPECT_EQ(mainWindow.rows(), (Rows{"9,Old", "9,Old", "9,Old"})) << "the labels keep what they showed";
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedTable,
-                         ::testing::Values("12,Taro\r\n7,Hanako\r\n", "12,Taro\r\n7,Hanako\r\nx,Jiro\r\n",
-                                           "12,Taro\r\n256,Hanako\r\n3,Jiro\r\n", "-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n",
-                                           "12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n"));
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFile,
+                         ::testing::Values("12,Taro\r\n7,Hanako\r\n",               // two lines
+                                           "12,Taro\r\n7,Hanako\r\n3,",             // no sixth field
+                                           "12,Taro\r\n7,Hanako\r\nx,Jiro\r\n",     // no number
+                                           "12,Taro\r\n256,Hanako\r\n3,Jiro\r\n",   // past a byte
+                                           "-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n",     // negative
+                                           "12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n",   // a fraction
+                                           "\r\n12,Taro\r\n7,Hanako\r\n3,Jiro\r\n"  // an empty level
+                                           ));
 
-TEST_F(LoadHighScores, AnEmptyFileFailsLikeAMissingOne)
+TEST_F(HighScoreFile, FirstStartReportsAndWritesTheDefault)
 {
+    table.LoadHighScores(mainWindow);
+    expectLoadError();
+    EXPECT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
+    EXPECT_EQ(memory(), kNoneInMemory);
+    EXPECT_EQ(mainWindow.rows(), (Rows{"0,None", "0,None", "0,None"}));
+
+    // An empty file fails the same way, and holds nothing worth a backup
+    // that would replace an older one.
     writeBytes(path("hs.hsd.bak"), "earlier damage");
     writeBytes(path(), "");
     table.LoadHighScores(mainWindow);
-    expectLoadErrorFirst();
+    EXPECT_EQ(messageBox.shown.size(), 2U);
     EXPECT_EQ(fileBytes(), kDefaultTableBytes);
-    EXPECT_EQ(readBytes(path("hs.hsd.bak")), "earlier damage") << "an empty file holds nothing worth keeping";
+    EXPECT_EQ(readBytes(path("hs.hsd.bak")), "earlier damage");
 }
 
-TEST_F(LoadHighScores, ADamagedFileThatCannotBeKeptIsLeftAlone)
+TEST_F(HighScoreFile, ADamagedFileThatCannotBeKeptIsLeftAlone)
 {
     writeBytes(path(), "12,Taro\r\n");
     ASSERT_TRUE(QDir(directory.path()).mkpath(QStringLiteral("hs.hsd.bak/inside")));
     table.LoadHighScores(mainWindow);
 
-    expectLoadErrorFirst();
+    expectLoadError();
     ASSERT_EQ(messageBox.shown.size(), 2U);
-    EXPECT_TRUE(messageBox.shown[1].prompt.startsWith(kCannotWrite + QStringLiteral("\r\n") +
-                                                      QDir::toNativeSeparators(path("hs.hsd.bak"))));
+    EXPECT_TRUE(messageBox.shown[1].prompt.startsWith(kCannotWrite + QDir::toNativeSeparators(path("hs.hsd.bak"))));
     EXPECT_EQ(fileBytes(), "12,Taro\r\n");
     EXPECT_EQ(memory(), kNoneInMemory);
 }
 
-TEST_F(LoadHighScores, ADirectoryInPlaceOfTheFileIsReportedAndLeftAlone)
+TEST_F(HighScoreFile, ADirectoryOrAPipeInItsPlaceIsReportedAndLeftAlone)
 {
     ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("hs.hsd")));
     table.LoadHighScores(mainWindow);
-
-    expectLoadErrorFirst();
-    expectWriteFailure(1, path(), QStringLiteral("Is a directory"));
+    expectLoadError();
+    expectWriteFailure(1, "hs.hsd", QStringLiteral("Is a directory"));
     EXPECT_TRUE(QFileInfo(path()).isDir());
     EXPECT_FALSE(QFileInfo::exists(path("hs.hsd.bak")));
     EXPECT_EQ(memory(), kNoneInMemory);
-    EXPECT_EQ(shown(), kDesignedCaptions);
-}
 
-TEST_F(LoadHighScores, APipeInPlaceOfTheFileNeitherStallsNorIsReplaced)
-{
+    // A pipe nobody writes to must neither stall the load nor become a file.
+    ASSERT_TRUE(QDir(path()).removeRecursively());
     ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
     table.LoadHighScores(mainWindow);
-
-    expectLoadErrorFirst();
-    ASSERT_EQ(messageBox.shown.size(), 2U);
-    EXPECT_TRUE(messageBox.shown[1].prompt.startsWith(kCannotWrite));
+    ASSERT_EQ(messageBox.shown.size(), 4U);
+    EXPECT_TRUE(messageBox.shown[3].prompt.startsWith(kCannotWrite));
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-TEST_F(LoadHighScores, AFailedDefaultWriteIsReportedAndTheGameGoesOn)
-{
-    files.failWrites = QStringLiteral("No space left on device");
-    table.LoadHighScores(mainWindow);
-
-    expectLoadErrorFirst();
-    expectWriteFailure(1, path(), QStringLiteral("No space left on device"));
-    EXPECT_FALSE(QFileInfo::exists(path()));
-    EXPECT_EQ(memory(), kNoneInMemory);
-}
-
 // A table that loaded without complaint.
-class LoadedTable : public LoadHighScores {
+class LoadedTable : public HighScoreFile {
 protected:
     LoadedTable()
     {
@@ -170,8 +160,8 @@ protected:
     void expectUnchanged() const
     {
         EXPECT_EQ(fileBytes(), kTaroHanakoJiro);
-        EXPECT_EQ(memory(), (Rows{"12,Taro", "7,Hanako", "3,Jiro"}));
-        EXPECT_EQ(shown(), memory());
+        EXPECT_EQ(memory(), kTaroRows);
+        EXPECT_EQ(mainWindow.rows(), kTaroRows);
     }
 };
 
@@ -181,43 +171,42 @@ using SaveHighScores = LoadedTable;
 TEST_F(ClearHighScores, AsksFirstThenResetsFileMemoryAndLabels)
 {
     table.ClearHighScores(mainWindow);
-
     ASSERT_EQ(messageBox.shown.size(), 1U);
     EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("ハイスコアをクリアしますか?"));
     EXPECT_EQ(messageBox.shown[0].buttons, MessageBoxButtons::OkCancel);
     EXPECT_EQ(messageBox.shown[0].title, QStringLiteral("確認"));
     EXPECT_EQ(fileBytes(), kDefaultTableBytes);
     EXPECT_EQ(memory(), kNoneInMemory);
-    EXPECT_EQ(shown(), kNoneInMemory);
+    EXPECT_EQ(mainWindow.rows(), kNoneInMemory);
 }
 
-TEST_F(ClearHighScores, CancelOrClosingTheBoxChangesNothing)
+TEST_F(ClearHighScores, CancelClosingTheBoxOrAFailedWriteChangesNothing)
 {
     messageBox.answers = {MessageBoxResult::Cancel};
     table.ClearHighScores(mainWindow);
     EXPECT_EQ(messageBox.shown.size(), 1U);
     expectUnchanged();
-}
 
-TEST_F(ClearHighScores, AFailedWriteIsReportedAndChangesNothing)
-{
     files.failWrites = QStringLiteral("No space left on device");
     table.ClearHighScores(mainWindow);
-    expectWriteFailure(1, path(), QStringLiteral("No space left on device"));
+    expectWriteFailure(2, "hs.hsd", QStringLiteral("No space left on device"));
     expectUnchanged();
 }
 
-TEST_F(SaveHighScores, WritesShiftJisAndLeavesMemoryToTheReload)
+TEST_F(SaveHighScores, NamesReadBackExactlyAndInCodePage932)
 {
-    highscores::HighScoreTable next = table.table();
-    next[0] = {13, QStringLiteral("名無しさん")};
+    highscores::HighScoreTable next{highscores::HighScoreEntry{13, QStringLiteral("Ta,ro")},
+                                    highscores::HighScoreEntry{12, QStringLiteral(" 名無し")},
+                                    highscores::HighScoreEntry{7, QStringLiteral("Ta\"ro")}};
     ASSERT_TRUE(table.SaveHighScores(next));
-    EXPECT_EQ(fileBytes(), QByteArray::fromHex("31332c96bc96b382b582b382f10d0a") + "7,Hanako\r\n3,Jiro\r\n");
-    EXPECT_EQ(memory(), (Rows{"12,Taro", "7,Hanako", "3,Jiro"}));
+    EXPECT_EQ(fileBytes(), "13,\"Ta,ro\"\r\n12,\" \x96\xbc\x96\xb3\x82\xb5\"\r\n7,Ta\"ro\r\n");
+    EXPECT_EQ(memory(), kTaroRows) << "memory follows the file only by the next load";
 
-    writeBytes(path(), kTaroHanakoJiro);
-    files.failWrites = QStringLiteral("No space left on device");
-    EXPECT_FALSE(table.SaveHighScores(next));
-    expectWriteFailure(0, path(), QStringLiteral("No space left on device"));
-    expectUnchanged();
+    for (const QString& name : {QStringLiteral("Taro "), QStringLiteral("Ta\r\nro"), QString()}) {
+        next[0].name = name;
+        ASSERT_TRUE(table.SaveHighScores(next));
+        table.LoadHighScores(mainWindow);
+        EXPECT_EQ(table.hiNames[0], name) << name.toStdString();
+        EXPECT_EQ(memory()[1], "12, 名無し");
+    }
 }
