@@ -8,10 +8,8 @@ exe=$1
 artefacts=$2
 mkdir -p "$artefacts"
 
-e2e_start_x
-e2e_write_default_table
-e2e_start_game "$exe"
-main=$(e2e_window Zentap3)
+e2e_start_with_default_table "$exe"
+main=$E2E_MAIN
 
 # The middle of the level's digit: blue in a "1", hollow in a "0".
 level_one_shown() {

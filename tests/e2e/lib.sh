@@ -88,6 +88,15 @@ e2e_write_default_table() {
     printf '0,None\r\n0,None\r\n0,None\r\n' >"$E2E_WORK/hs.hsd"
 }
 
+# The usual start: a private X server, a table the game reads without
+# complaint, and the game $1; its main window's id is in E2E_MAIN.
+e2e_start_with_default_table() {
+    e2e_start_x
+    e2e_write_default_table
+    e2e_start_game "$1"
+    E2E_MAIN=$(e2e_window Zentap3)
+}
+
 # One column of a window's pixels, a line "y r,g,b" per row.
 e2e_column() {
     import -display "$DISPLAY" -window "$1" -crop "1x$3+$2+0" -depth 8 txt:- 2>/dev/null |

@@ -7,10 +7,8 @@ exe=$1
 artefacts=$2
 mkdir -p "$artefacts"
 
-e2e_start_x
-e2e_write_default_table
-e2e_start_game "$exe"
-main=$(e2e_window Zentap3)
+e2e_start_with_default_table "$exe"
+main=$E2E_MAIN
 
 e2e_click "$main" 275 225 # Start!
 e2e_press_next_target "$main" good 255,255,255

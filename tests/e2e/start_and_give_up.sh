@@ -7,10 +7,8 @@ exe=$1
 artefacts=$2
 mkdir -p "$artefacts"
 
-e2e_start_x
-e2e_write_default_table
-e2e_start_game "$exe"
-main=$(e2e_window Zentap3)
+e2e_start_with_default_table "$exe"
+main=$E2E_MAIN
 
 geometry=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: //p')
 [[ $geometry == 358x258 ]] || e2e_fail "client area is $geometry, not 358x258"
