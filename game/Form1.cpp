@@ -1,5 +1,6 @@
 #include "game/Form1.h"
 
+#include "highscores/HighScoreTable.h"
 #include "highscores/Module1.h"
 #include "highscores/NameEntryOpener.h"
 #include "platform/Conversions.h"
@@ -17,8 +18,6 @@ using platform::kFalse;
 using platform::kTrue;
 
 namespace {
-
-constexpr std::uint8_t kNoRank = 5;
 
 // The level as the table stores it: a byte. Levels past 255 keep counting on
 // screen but enter the table as 255.
@@ -91,10 +90,10 @@ void Form1::GameOver()
     services_.messageBox.show(QStringLiteral("GameOver\r\nLevel:") + platform::numberText(table.finalLevel),
                               platform::MessageBoxButtons::OkOnly, platform::applicationTitle());
 
-    if (platform::textToDouble(Label3[5].Caption) < table.finalLevel) {
-        table.newRank = rankFor(table.finalLevel);
-        if (table.newRank != kNoRank)
-            services_.nameEntry.showNameEntry();
+    // The table as the window shows it decides where the level goes.
+    if (const std::optional<int> rank = highscores::rankFor(shownLevels(), table.finalLevel)) {
+        table.newRank = static_cast<std::uint8_t>(*rank);
+        services_.nameEntry.showNameEntry();
     }
     returnToIdle();
 }
@@ -112,17 +111,12 @@ void Form1::drawColour(CommandButton& target)
     target.BackColor = platform::textToLong(colourCodes.at(k));
 }
 
-// The best rank whose stored level lies below the new one; every entry is
-// looked at and the last hit wins, so a hand-edited table out of order still
-// gives the best place the level beats.
-std::uint8_t Form1::rankFor(std::uint8_t level) const
+highscores::HighScoreLevels Form1::shownLevels() const
 {
-    std::uint8_t rank = kNoRank;
-    for (int i = 5; i >= 3; --i) {
-        if (platform::textToDouble(Label3[i].Caption) < level)
-            rank = static_cast<std::uint8_t>(i - 2);
-    }
-    return rank;
+    highscores::HighScoreLevels levels{};
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        levels[i] = platform::textToByte(Label3[i + 3].Caption);
+    return levels;
 }
 
 void Form1::returnToIdle()

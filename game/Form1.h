@@ -2,6 +2,7 @@
 
 #include "game/Form1Controls.h"
 #include "highscores/HighScoreLabels.h"
+#include "highscores/HighScoreTable.h"
 #include "platform/CheckedInteger.h"
 
 #include <array>
@@ -87,7 +88,7 @@ private:
     void respawn(CommandButton& target);
     void moveMarkerToGauge();
     void returnToIdle();
-    std::uint8_t rankFor(std::uint8_t level) const;
+    highscores::HighScoreLevels shownLevels() const;
 
     Form1Services services_;
     bool gameOverRunning_ = false;

@@ -1,6 +1,7 @@
 #include "game/Form1Window.h"
 
 #include "ui/CaptionFrame.h"
+#include "ui/FormControls.h"
 #include "ui/FormFonts.h"
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
@@ -14,52 +15,18 @@ namespace game {
 
 using platform::Colour;
 using platform::Twips;
+using ui::addLabel;
+using ui::gothic;
+using ui::LabelLook;
+using ui::paintBackground;
+using ui::setForeColor;
+using ui::TwipsBox;
 namespace colours = platform::colours;
 
 namespace {
 
 constexpr Twips kTargetWidth = 1095;
 constexpr Twips kTargetHeight = 405;
-
-struct TwipsBox {
-    Twips left, top, width, height;
-};
-
-struct LabelLook {
-    QFont font;
-    Colour foreColor = 0;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    bool opaque = false;  // opaque labels fill their box with the window's colour
-};
-
-void paintBackground(QWidget& widget, Colour colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, ui::toQColor(colour));
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
-void setForeColor(QWidget& widget, Colour colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, ui::toQColor(colour));
-    widget.setPalette(palette);
-}
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, TwipsBox box, const LabelLook& look)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    ui::placeInTwips(*label, box.left, box.top, box.width, box.height);
-    label->setFont(look.font);
-    label->setAlignment(look.alignment);
-    label->setWordWrap(true);
-    setForeColor(*label, look.foreColor);
-    if (look.opaque)
-        paintBackground(*label, colours::kPaleCyan);
-    return label;
-}
 
 QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, Twips left, Twips top)
 {
@@ -70,11 +37,6 @@ QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource
     // An image control is exactly as large as its picture.
     image->setGeometry(platform::twipsToPixels(left), platform::twipsToPixels(top), picture.width(), picture.height());
     return image;
-}
-
-QFont gothic(double points, bool bold = false)
-{
-    return ui::formFont(ui::japaneseGothic(), points, bold);
 }
 
 }  // namespace
@@ -119,7 +81,7 @@ void Form1Window::buildControls()
     addLabel(this, QStringLiteral("Label2"), QStringLiteral("Life:"), {2865, 2415, 660, 405}, {gothic(18)});
     addPicture(this, QStringLiteral("Image1"), QStringLiteral(":/assets/level.png"), 240, -105);
     Label4 = addLabel(this, QStringLiteral("Label4"), form_.Label4.Caption, {30, 300, 1830, 870},
-                      {ui::formFont(ui::japaneseGothic(), 48, true), colours::kBlue, Qt::AlignHCenter | Qt::AlignTop});
+                      {gothic(48, true), colours::kBlue, Qt::AlignHCenter | Qt::AlignTop});
     Label5 = addLabel(this, QStringLiteral("Label5"), form_.Label5.Caption, {3525, 2430, 1650, 360}, {gothic(15.75)});
     buildGauge();
     buildPlayField();

@@ -1,12 +1,12 @@
 #include "highscores/Form2Window.h"
 
 #include "highscores/HighScoreFormat.h"
+#include "ui/FormControls.h"
 #include "ui/FormFonts.h"
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -16,6 +16,8 @@ namespace highscores {
 
 using platform::Colour;
 using platform::kTwipsPerPixel;
+using ui::addLabel;
+using ui::gothic;
 namespace colours = platform::colours;
 
 namespace {
@@ -30,41 +32,6 @@ public:
     State validate(QString& input, int& /*pos*/) const override { return isStorableName(input) ? Acceptable : Invalid; }
 };
 
-void setColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(role, ui::toQColor(colour));
-    widget.setPalette(palette);
-}
-
-// Our gothic runs a little wider than the one the window was drawn for
-// ("Name:" would lose its colon); a caption that would be cut at the edge of
-// its box is narrowed to fit instead.
-QFont narrowedToFit(QFont font, const QString& caption, int width)
-{
-    const int needed = QFontMetrics(font).horizontalAdvance(caption);
-    if (needed > width)
-        font.setStretch(width * 100 / needed);
-    return font;
-}
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips, const QFont& font,
-                 Colour foreColor)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    ui::placeInTwips(*label, twips.x(), twips.y(), twips.width(), twips.height());
-    label->setFont(narrowedToFit(font, caption, label->width()));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColour(*label, QPalette::WindowText, foreColor);
-    return label;
-}
-
-QFont gothic(double points, bool bold = false, bool italic = false)
-{
-    return ui::formFont(ui::japaneseGothic(), points, bold, italic);
-}
-
 }  // namespace
 
 Form2Window::Form2Window(NameEntry entry) : entry_(std::move(entry))
@@ -73,8 +40,7 @@ Form2Window::Form2Window(NameEntry entry) : entry_(std::move(entry))
     setWindowTitle(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(gothic(9));
-    setColour(*this, QPalette::Window, colours::kPaleCyan);
-    setAutoFillBackground(true);
+    ui::paintBackground(*this, colours::kPaleCyan);
     setFixedSize(ui::twipsRect(0, 0, 4680, 2775).size());
 
     buildControls();
@@ -85,11 +51,11 @@ void Form2Window::buildControls()
 {
     // Created back to front: the picture, the name box and OK lie above the
     // labels where they overlap.
-    addLabel(this, QStringLiteral("Label1"), QStringLiteral("ハイスコアに入ったYo!"), {60, 120, 4575, 720}, gothic(24),
-             colours::kRed);
-    addLabel(this, QStringLiteral("Label2"), QStringLiteral("位"), {2550, 1125, 1155, 1065}, gothic(48, false, true),
-             kOrange);
-    addLabel(this, QStringLiteral("Label3"), QStringLiteral("Name:"), {195, 2160, 870, 450}, gothic(15.75, true), 0);
+    addLabel(this, QStringLiteral("Label1"), QStringLiteral("ハイスコアに入ったYo!"), {60, 120, 4575, 720},
+             {gothic(24), colours::kRed});
+    addLabel(this, QStringLiteral("Label2"), QStringLiteral("位"), {2550, 1125, 1155, 1065},
+             {gothic(48, false, true), kOrange});
+    addLabel(this, QStringLiteral("Label3"), QStringLiteral("Name:"), {195, 2160, 870, 450}, {gothic(15.75, true)});
 
     Text1 = new QLineEdit(QStringLiteral("名無しさん"), this);
     Text1->setObjectName(QStringLiteral("Text1"));

@@ -23,4 +23,10 @@ void installFontSubstitutions();
 // 96 dots per inch, so the layout holds whatever the screen's DPI setting.
 QFont formFont(const QString& family, double points, bool bold = false, bool italic = false);
 
+// The Japanese gothic at a point size, the font of nearly every caption.
+inline QFont gothic(double points, bool bold = false, bool italic = false)
+{
+    return formFont(japaneseGothic(), points, bold, italic);
+}
+
 }  // namespace ui

@@ -1,0 +1,51 @@
+#include "ui/FormControls.h"
+
+#include "ui/FormGeometry.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace ui {
+namespace {
+
+QFont narrowedToFit(QFont font, const QString& caption, int width)
+{
+    const int needed = QFontMetrics(font).horizontalAdvance(caption);
+    if (needed > width)
+        font.setStretch(width * 100 / needed);
+    return font;
+}
+
+}  // namespace
+
+void paintBackground(QWidget& widget, platform::Colour colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void setForeColor(QWidget& widget, platform::Colour colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, toQColor(colour));
+    widget.setPalette(palette);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsBox& box,
+                 const LabelLook& look)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    placeInTwips(*label, box.left, box.top, box.width, box.height);
+    label->setFont(narrowedToFit(look.font, caption, label->width()));
+    label->setAlignment(look.alignment);
+    label->setWordWrap(true);
+    setForeColor(*label, look.foreColor);
+    if (look.opaque)
+        paintBackground(*label, platform::colours::kPaleCyan);
+    return label;
+}
+
+}  // namespace ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Units.h"
+
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace ui {
+
+// A control's designed place and size, in twips.
+struct TwipsBox {
+    double left, top, width, height;
+};
+
+struct LabelLook {
+    QFont font;
+    platform::Colour foreColor = 0;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool opaque = false;  // opaque labels fill their box with the windows' pale cyan
+};
+
+void paintBackground(QWidget& widget, platform::Colour colour);
+void setForeColor(QWidget& widget, platform::Colour colour);
+
+// A label at its designed place. A caption wider than its box is narrowed to
+// fit rather than cut: IPAPGothic runs a little wider than the gothic the
+// windows were drawn for ("Name:" would lose its colon).
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsBox& box,
+                 const LabelLook& look);
+
+}  // namespace ui
