@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the benchmarks: the game logic's
 # throughput, and the tick's pace and the CPU it takes in the real window on
-# Qt's offscreen platform and under Xvfb. Prints tables; takes about five minutes.
+# Qt's offscreen platform and under Xvfb, and start-up time and peak memory
+# against a bare Qt window. Prints tables; takes about six minutes.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 build_game
@@ -14,3 +15,7 @@ echo
 echo "== Tick pace and CPU, 1,000 ticks a run"
 QT_QPA_PLATFORM=offscreen ./bench_tick_pace 2>/dev/null
 xvfb-run -a -s "-screen 0 1024x768x24" ./bench_tick_pace 2>/dev/null | tail -n +2
+
+echo
+echo "== Start-up to first paint and peak memory, against a bare Qt window"
+xvfb-run -a -s "-screen 0 1024x768x24" ./bench_startup_memory 2>/dev/null

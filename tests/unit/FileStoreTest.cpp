@@ -25,6 +25,19 @@ TEST(AnsiCodePage, IsWindowsCodePage932AndKnowsWhatItCannotKeep)
         EXPECT_FALSE(survivesAnsi(QStringLiteral("a") + lost)) << lost.toStdString();
 }
 
+TEST(AnsiCodePage, AsciiReadsTheSameAloneAsBesideJapanese)
+{
+    // An all-ASCII table takes a shorter road than one with a Japanese name;
+    // both must give the same characters.
+    QByteArray ascii("\t\r\n");
+    for (char c = ' '; c < 0x7F; ++c)
+        ascii.append(c);
+    const QString alone = fromAnsi(ascii);
+    EXPECT_EQ(fromAnsi(ascii + QByteArray::fromHex("96bc")), alone + QStringLiteral("名"));
+    EXPECT_EQ(toAnsi(alone + QStringLiteral("名")), ascii + QByteArray::fromHex("96bc"));
+    EXPECT_EQ(toAnsi(alone), ascii);
+}
+
 class DiskFiles : public ::testing::Test {
 protected:
     QString path(const char* name) const { return directory.filePath(QString::fromLatin1(name)); }

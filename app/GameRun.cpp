@@ -1,0 +1,74 @@
+#include "GameRun.h"
+#include "game/Form1Window.h"
+#include "highscores/Module1.h"
+#include "highscores/NameEntryLauncher.h"
+#include "highscores/QtNameEntryWindows.h"
+#include "platform/FileStore.h"
+#include "platform/MessageBoxService.h"
+#include "platform/RandomSource.h"
+#include "platform/RunTimeError.h"
+#include "ui/FormFonts.h"
+#include "ui/QtMessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kRunTimeErrorExitCode = 3;
+
+// The one place a run-time error that escapes a handler ends up: it is
+// reported, and the program ends.
+[[noreturn]] void reportAndExit(const platform::RunTimeError& error)
+{
+    QMessageBox box(QMessageBox::NoIcon, platform::applicationTitle(), error.reportText(), QMessageBox::Ok);
+    box.exec();
+    std::exit(kRunTimeErrorExitCode);
+}
+
+class GameApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const platform::RunTimeError& error) {
+            reportAndExit(error);
+        }
+    }
+};
+
+}  // namespace
+
+int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow)>& afterShow)
+{
+    GameApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    ui::installFontSubstitutions();
+    // Message boxes speak Japanese too; one font for everything also keeps a
+    // second font file out of memory.
+    QApplication::setFont(ui::gothic(9.75));
+
+    platform::ClockSeededRandom random;
+    ui::QtMessageBox messageBox;
+    platform::DiskFileStore files;
+    highscores::Module1 table(messageBox, files, QDir::currentPath());
+    highscores::QtNameEntryWindows nameEntryWindows(table);
+    highscores::NameEntryLauncher nameEntry(table, nameEntryWindows);
+    game::Form1Window window({messageBox, random, table, nameEntry});
+    nameEntryWindows.setMainWindow(window);
+    try {
+        window.load();
+    } catch (const platform::RunTimeError& error) {
+        reportAndExit(error);
+    }
+    window.show();
+    if (afterShow)
+        afterShow(window);
+    return QApplication::exec();
+}
