@@ -1,14 +1,9 @@
-#include "game/Form1Window.h"
-#include "highscores/Module1.h"
-#include "platform/FileStore.h"
-#include "support/FakeServices.h"
-#include "support/TableFiles.h"
+#include "support/MainWindowFixture.h"
 #include "ui/GraphicalButton.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -34,38 +29,9 @@ const Placement kDesigned[] = {
     {"Label3(5)", 1710, 1125, 510, 345}, {"Command4", 675, 1410, 1575, 210},
 };
 
-class MainWindow : public ::testing::Test {
-protected:
-    MainWindow()
-    {
-        writeBytes(directory.filePath(QStringLiteral("hs.hsd")), kDefaultTableBytes);
-        window.load();
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    template <typename T = QWidget>
-    T& control(const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            throw std::runtime_error(std::string("no control ") + name);
-        return *found;
-    }
-
-    // A pixel of the window as the player sees it.
-    QColor pixelAt(int x, int y) { return window.grab().toImage().pixelColor(x, y); }
-
-    QTemporaryDir directory;
-    FakeMessageBox messageBox;
-    ScriptedRandom random{{0.25F, 0.75F}};
-    RecordingNameEntry nameEntry;
-    platform::DiskFileStore files;
-    highscores::Module1 table{messageBox, files, directory.path()};
-    game::Form1Window window{{messageBox, random, table, nameEntry}};
-};
-
 }  // namespace
+
+using MainWindow = MainWindowFixture;
 
 TEST_F(MainWindow, HasTheDesignedClientAreaTitleAndIcon)
 {
