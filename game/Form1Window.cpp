@@ -32,10 +32,11 @@ QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource
 {
     auto* image = new QLabel(parent);
     image->setObjectName(name);
-    const QPixmap picture(resource);
+    const QPixmap picture = ui::artwork(resource);
     image->setPixmap(picture);
     // An image control is exactly as large as its picture.
-    image->setGeometry(platform::twipsToPixels(left), platform::twipsToPixels(top), picture.width(), picture.height());
+    image->setGeometry(QRect(QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)),
+                             picture.deviceIndependentSize().toSize()));
     return image;
 }
 
@@ -61,7 +62,9 @@ Form1Window::Form1Window(Form1Services services)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zentap3"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    QIcon icon(QStringLiteral(":/assets/icon.png"));
+    icon.addFile(QStringLiteral(":/assets/icon-128.png"));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(gothic(9.75));

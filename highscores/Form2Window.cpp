@@ -91,7 +91,7 @@ void Form2Window::Form_Load()
     const int top = centredPosition(screenArea.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
     move(screenArea.topLeft() + QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)));
 
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/assets/rank%1.png").arg(entry_.shownRank())));
+    Picture1->setPixmap(ui::artwork(QStringLiteral(":/assets/rank%1.png").arg(entry_.shownRank())));
 }
 
 void Form2Window::Command1_Click()

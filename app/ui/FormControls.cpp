@@ -3,7 +3,9 @@
 #include "ui/FormGeometry.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPixmap>
 
 namespace ui {
 namespace {
@@ -46,6 +48,20 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, c
     if (look.opaque)
         paintBackground(*label, platform::colours::kPaleCyan);
     return label;
+}
+
+QPixmap artwork(const QString& resource)
+{
+    if (qGuiApp->devicePixelRatio() > 1) {
+        QString dense = resource;
+        dense.insert(dense.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        QPixmap picture(dense);
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(2);
+            return picture;
+        }
+    }
+    return QPixmap(resource);
 }
 
 }  // namespace ui

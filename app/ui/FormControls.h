@@ -6,6 +6,7 @@
 #include <QString>
 
 class QLabel;
+class QPixmap;
 class QWidget;
 
 namespace ui {
@@ -30,5 +31,9 @@ void setForeColor(QWidget& widget, platform::Colour colour);
 // windows were drawn for ("Name:" would lose its colon).
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsBox& box,
                  const LabelLook& look);
+
+// A picture from the artwork (":/assets/level.png"), taken from its drawing
+// at twice the size ("level@2x.png") on a screen that scales by more than one.
+QPixmap artwork(const QString& resource);
 
 }  // namespace ui

@@ -145,12 +145,14 @@ e2e_colour_of_target_below() {
 # a busy machine.
 e2e_press_next_target() {
     local window=$1 attempt top colour button button_for_red after
-    for attempt in 1 2 3; do
+    for attempt in $(seq 8); do
         read -r top colour < <(e2e_wait_for_target "$window")
         button_for_red=1
         [[ $2 == good ]] || button_for_red=3
         [[ $colour == "$E2E_RED" ]] && button=$button_for_red || button=$((4 - button_for_red))
-        e2e_click "$window" $E2E_FIELD_X $((top + 10)) $button
+        # Near the target's lower edge, so that it still lies under the
+        # pointer after falling on while the screen was read.
+        e2e_click "$window" $E2E_FIELD_X $((top + 22)) $button
         for _ in $(seq 20); do
             after=$(e2e_colour_of_target_below "$window" "$top")
             [[ $after == "$3" ]] && return 0
@@ -158,5 +160,5 @@ e2e_press_next_target() {
         done
         [[ -z $after || $after == "$colour" ]] || e2e_fail "a $2 press on $colour turned the target $after, not $3"
     done
-    e2e_fail "three $2 presses came too late for the hit zone"
+    e2e_fail "eight $2 presses came too late for the hit zone"
 }

@@ -136,19 +136,21 @@ QImage boxBlur(const QImage& source, int radius)
 
 // The game crops the top 7 rows and prints the level number over the lower
 // part, so the word stays within rows 9..40 and the square sits below it.
-QImage drawLevel()
+QImage drawLevel(int scale)
 {
-    QImage image = blankImage(100, 100, QColor(192, 255, 255));
+    QImage image = blankImage(100 * scale, 100 * scale, QColor(192, 255, 255));
 
-    QImage glow = blankImage(100, 100, Qt::transparent);
+    QImage glow = blankImage(100 * scale, 100 * scale, Qt::transparent);
     {
         QPainter painter(&glow);
+        painter.scale(scale, scale);
         painter.fillRect(QRect(20, 50, 60, 40), QColor(0, 215, 235));
     }
-    glow = boxBlur(glow, 4);
+    glow = boxBlur(glow, 4 * scale);
 
     QPainter painter(&image);
     painter.drawImage(0, 0, glow);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
     const QPainterPath word = fitInto(textPath(QStringLiteral("Level"), 64), QRectF(6, 11, 88, 28));
@@ -163,14 +165,15 @@ QImage drawLevel()
 
 // A ribbon whose centre swings on a sine wave; edges are built per row so the
 // band keeps a constant horizontal width.
-QImage drawGauge()
+QImage drawGauge(int scale)
 {
     constexpr int kWidth = 32;
     constexpr int kHeight = 159;
     constexpr double kPeriods = 2.5;
     constexpr double kAmplitude = 6.0;
-    QImage image = blankImage(kWidth, kHeight, QColor(198, 255, 255));
+    QImage image = blankImage(kWidth * scale, kHeight * scale, QColor(198, 255, 255));
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
     auto centreAt = [&](double y) { return kWidth / 2.0 + kAmplitude * std::sin(2.0 * kPi * kPeriods * y / kHeight); };
@@ -232,10 +235,11 @@ BrushStroke brushStroke(double wobblePhase)
     return stroke;
 }
 
-QImage drawRank(int rank)
+QImage drawRank(int rank, int scale)
 {
-    QImage image = blankImage(96, 96, QColor(189, 255, 255));
+    QImage image = blankImage(96 * scale, 96 * scale, QColor(189, 255, 255));
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
 
     // Each rank gets its own wobble so the three strokes are not identical.
@@ -285,9 +289,13 @@ int main(int argc, char* argv[])
 
     bool ok = save(drawIcon(32), dir, QStringLiteral("icon.png"), false);
     ok = save(drawIcon(128), dir, QStringLiteral("icon-128.png"), false) && ok;
-    ok = save(drawLevel(), dir, QStringLiteral("level.png")) && ok;
-    ok = save(drawGauge(), dir, QStringLiteral("gauge.png")) && ok;
-    for (int rank = 1; rank <= 3; ++rank)
-        ok = save(drawRank(rank), dir, QStringLiteral("rank%1.png").arg(rank)) && ok;
+    // Each picture also at twice the size, for screens that scale by two.
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        ok = save(drawLevel(scale), dir, QStringLiteral("level") + suffix) && ok;
+        ok = save(drawGauge(scale), dir, QStringLiteral("gauge") + suffix) && ok;
+        for (int rank = 1; rank <= 3; ++rank)
+            ok = save(drawRank(rank, scale), dir, QStringLiteral("rank%1").arg(rank) + suffix) && ok;
+    }
     return ok ? 0 : 1;
 }
