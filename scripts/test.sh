@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs every test: unit, widget (offscreen)
 # and end-to-end (each starts its own Xvfb); then builds everything again with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests once more,
-# failing on any report, leaks included.
+# failing on any report, leaks included. Last, a minute of libFuzzer on the
+# hs.hsd reader (clang): a crash, a hang or a broken check in the target fails.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 build_game
@@ -11,6 +12,18 @@ build_game
 SANITIZED="$ROOT/build-asan"
 cmake -S "$ROOT" -B "$SANITIZED" -DCMAKE_BUILD_TYPE=Debug -DZENTAP3_SANITIZE=ON >/dev/null
 cmake --build "$SANITIZED" --parallel "$(nproc)"
-cd "$SANITIZED"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --output-on-failure --parallel "$(nproc)"
+(cd "$SANITIZED" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --output-on-failure --parallel "$(nproc)")
+
+FUZZ="$ROOT/build-fuzz"
+cmake -S "$ROOT" -B "$FUZZ" -DCMAKE_CXX_COMPILER=clang++-14 -DZENTAP3_FUZZ=ON >/dev/null
+cmake --build "$FUZZ" --parallel "$(nproc)"
+# New inputs go to build-fuzz/corpus, so the committed seeds stay as they are;
+# an input that fails is kept in build-fuzz/ to replay.
+mkdir -p "$FUZZ/corpus"
+if ! "$FUZZ/tests/fuzz/highscore_file_fuzz" -max_total_time=60 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$FUZZ/" "$FUZZ/corpus" "$ROOT/tests/fuzz/corpus" >"$FUZZ/fuzz.log" 2>&1; then
+    tail -n 60 "$FUZZ/fuzz.log"
+    exit 1
+fi
+grep -E '^(INFO: seed corpus|Done|stat::number_of_executed_units|stat::new_units_added)' "$FUZZ/fuzz.log"

@@ -8,6 +8,23 @@
 #include <cstdio>
 
 namespace platform {
+namespace {
+
+// A write may stop short without an error; the next one then either goes on
+// or fails with the system's reason.
+bool writeAll(QIODevice& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
 
 FileStart DiskFileStore::readStart(const QString& path, qint64 maxBytes) const
 {
@@ -36,9 +53,12 @@ std::optional<FileFailure> DiskFileStore::replace(const QString& path, const QBy
         return FileFailure{path, QStringLiteral("not a regular file")};
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered QSaveFile learns of a failed write only while
+    // commit() flushes, and commit() then still puts the short file in place
+    // of the table (Qt 6.4).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileFailure{path, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
+    if (!writeAll(file, bytes)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return FileFailure{path, reason};

@@ -6,6 +6,7 @@
 #include "support/FakeServices.h"
 #include "support/TableFiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,11 @@ namespace testing_support {
 // A table as "level,name" rows, best first, so failures print readably.
 using Rows = std::vector<std::string>;
 inline const Rows kNoneInMemory{"0,none", "0,none", "0,none"};
+
+// A table that loads without complaint, and its rows.
+inline const QByteArray kTaroHanakoJiro = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n3,Jiro\r\n");
+inline const Rows kTaroRows{"12,Taro", "7,Hanako", "3,Jiro"};
+inline const QString kCannotWrite = QStringLiteral("ハイスコアデータを書き込めませんでした\r\n");
 
 // The main window's table, with its designed captions; counts how often the
 // window is brought forward.
@@ -69,6 +75,24 @@ class HighScoreFixture : public ::testing::Test {
 protected:
     QString path(const char* name = "hs.hsd") const { return directory.filePath(QString::fromLatin1(name)); }
     QByteArray fileBytes() const { return readBytes(path()); }
+
+    // The load error box came first, exactly as the player knows it.
+    void expectLoadError() const
+    {
+        ASSERT_FALSE(messageBox.shown.empty());
+        EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("ハイスコアデータが開けませんでした"));
+        EXPECT_EQ(messageBox.shown[0].buttons, platform::MessageBoxButtons::OkOnly);
+        EXPECT_EQ(messageBox.shown[0].title, QStringLiteral("エラー"));
+    }
+
+    // Box number `box` says which file could not be written, and why.
+    void expectWriteFailure(std::size_t box, const char* file, const QString& reason) const
+    {
+        ASSERT_GT(messageBox.shown.size(), box);
+        EXPECT_EQ(messageBox.shown[box].prompt,
+                  kCannotWrite + QDir::toNativeSeparators(path(file)) + QStringLiteral("\r\n") + reason);
+        EXPECT_EQ(messageBox.shown[box].title, QStringLiteral("エラー"));
+    }
 
     Rows memory() const
     {

@@ -9,34 +9,7 @@ using namespace testing_support;
 using platform::MessageBoxButtons;
 using platform::MessageBoxResult;
 
-namespace {
-
-const QByteArray kTaroHanakoJiro = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n3,Jiro\r\n");
-const Rows kTaroRows{"12,Taro", "7,Hanako", "3,Jiro"};
-const QString kCannotWrite = QStringLiteral("ハイスコアデータを書き込めませんでした\r\n");
-
-}  // namespace
-
-class HighScoreFile : public HighScoreFixture {
-protected:
-    // The load error box came first, exactly as the player knows it.
-    void expectLoadError() const
-    {
-        ASSERT_FALSE(messageBox.shown.empty());
-        EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("ハイスコアデータが開けませんでした"));
-        EXPECT_EQ(messageBox.shown[0].buttons, MessageBoxButtons::OkOnly);
-        EXPECT_EQ(messageBox.shown[0].title, QStringLiteral("エラー"));
-    }
-
-    // Box number `box` says which file could not be written, and why.
-    void expectWriteFailure(std::size_t box, const char* file, const QString& reason) const
-    {
-        ASSERT_GT(messageBox.shown.size(), box);
-        EXPECT_EQ(messageBox.shown[box].prompt,
-                  kCannotWrite + QDir::toNativeSeparators(path(file)) + QStringLiteral("\r\n") + reason);
-        EXPECT_EQ(messageBox.shown[box].title, QStringLiteral("エラー"));
-    }
-};
+using HighScoreFile = HighScoreFixture;
 
 struct GoodFile {
     const char* bytes;
