@@ -7,13 +7,20 @@
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 build_game
-(cd "$BUILD" && ctest --output-on-failure --parallel "$(nproc)")
+
+# Runs ctest in the build directory $1, with the environment settings that
+# follow it, and keeps its report in $1/ctest.log.
+run_ctest() {
+    (cd "$1" && env "${@:2}" ctest --output-on-failure --parallel "$(nproc)" | tee ctest.log)
+}
+tests_in() { sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$1/ctest.log"; }
+
+run_ctest "$BUILD"
 
 SANITIZED="$ROOT/build-asan"
 cmake -S "$ROOT" -B "$SANITIZED" -DCMAKE_BUILD_TYPE=Debug -DZENTAP3_SANITIZE=ON >/dev/null
 cmake --build "$SANITIZED" --parallel "$(nproc)"
-(cd "$SANITIZED" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --output-on-failure --parallel "$(nproc)")
+run_ctest "$SANITIZED" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 FUZZ="$ROOT/build-fuzz"
 cmake -S "$ROOT" -B "$FUZZ" -DCMAKE_CXX_COMPILER=clang++-14 -DZENTAP3_FUZZ=ON >/dev/null
@@ -27,3 +34,7 @@ if ! "$FUZZ/tests/fuzz/highscore_file_fuzz" -max_total_time=60 -timeout=10 -rss_
     exit 1
 fi
 grep -E '^(INFO: seed corpus|Done|stat::number_of_executed_units|stat::new_units_added)' "$FUZZ/fuzz.log"
+
+# Every test of both runs, and the fuzz run as one more; any failure has
+# stopped the script before this line.
+echo "all: $(($(tests_in "$BUILD") + $(tests_in "$SANITIZED") + 1)) passed, 0 failed"
