@@ -4,7 +4,7 @@
 # Qt's offscreen platform and under Xvfb, and start-up time and peak memory
 # against a bare Qt window. Prints tables; takes about six minutes.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xauth
 build_game
 cd "$BUILD/bench"
 
