@@ -4,11 +4,8 @@
 # name selected. A name typed over it and Alt+O go into hs.hsd, the window
 # closes and the main window shows the new table.
 source "$(dirname "$0")/lib.sh"
-exe=$1
-artefacts=$2
-mkdir -p "$artefacts"
 
-e2e_start_with_default_table "$exe"
+e2e_start_with_default_table
 main=$E2E_MAIN
 
 # The middle of the level's digit: blue in a "1", hollow in a "0".
@@ -26,7 +23,7 @@ box=$(e2e_window vorpa)
 e2e_key "$box" Return
 
 form2=$(e2e_window Form2)
-import -display "$DISPLAY" -window root "$artefacts/name-entry.png"
+e2e_screenshot root name-entry
 xdotool windowfocus --sync "$form2" type Taro
 xdotool key --window "$form2" alt+o
 e2e_wait_for 10 e2e_window_gone Form2 || e2e_fail "OK did not close the name-entry window"
@@ -34,6 +31,6 @@ e2e_wait_for 10 e2e_window_gone Form2 || e2e_fail "OK did not close the name-ent
 printf '1,Taro\r\n0,None\r\n0,None\r\n' >"$E2E_WORK/expected"
 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/expected" ||
     e2e_fail "hs.hsd does not hold Taro at level 1: $(od -c "$E2E_WORK/hs.hsd")"
-import -display "$DISPLAY" -window "$main" "$artefacts/after-name-entry.png"
+e2e_screenshot "$main" after-name-entry
 kill -0 "$E2E_GAME" || e2e_fail "the game ended"
 echo "PASS: a level that enters the table is saved with the typed name"

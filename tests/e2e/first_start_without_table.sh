@@ -3,15 +3,12 @@
 # comes before the main window, Enter closes it, and the default table of 24
 # bytes is on disk.
 source "$(dirname "$0")/lib.sh"
-exe=$1
-artefacts=$2
-mkdir -p "$artefacts"
 
 e2e_start_x
-e2e_start_game "$exe"
+e2e_start_game
 box=$(e2e_window エラー)
 e2e_window_gone Zentap3 || e2e_fail "the main window showed before the load error"
-import -display "$DISPLAY" -window root "$artefacts/load-error.png"
+e2e_screenshot root load-error
 
 e2e_key "$box" Return
 e2e_wait_for 10 e2e_window_gone エラー || e2e_fail "Enter did not close the load error"

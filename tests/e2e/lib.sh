@@ -4,6 +4,11 @@
 
 set -euo pipefail
 
+# Every script is called with the program and a folder for its screenshots.
+E2E_EXE=$1
+E2E_ARTEFACTS=$2
+mkdir -p "$E2E_ARTEFACTS"
+
 E2E_PIDS=()
 E2E_WORK=$(mktemp -d)
 
@@ -49,8 +54,7 @@ e2e_start_x() {
 
 # Starts the game in the fresh directory; its process id is in E2E_GAME.
 e2e_start_game() {
-    local exe=$1
-    (cd "$E2E_WORK" && exec "$exe") >"$E2E_WORK/game.log" 2>&1 &
+    (cd "$E2E_WORK" && exec "$E2E_EXE") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME=$!
     E2E_PIDS+=("$E2E_GAME")
 }
@@ -93,7 +97,7 @@ e2e_write_default_table() {
 e2e_start_with_default_table() {
     e2e_start_x
     e2e_write_default_table
-    e2e_start_game "$1"
+    e2e_start_game
     E2E_MAIN=$(e2e_window Zentap3)
 }
 
@@ -161,4 +165,10 @@ e2e_press_next_target() {
         [[ -z $after || $after == "$colour" ]] || e2e_fail "a $2 press on $colour turned the target $after, not $3"
     done
     e2e_fail "eight $2 presses came too late for the hit zone"
+}
+
+# Keeps a picture of window $1 ("root" for the whole screen) as $2.png among
+# the artefacts.
+e2e_screenshot() {
+    import -display "$DISPLAY" -window "$1" "$E2E_ARTEFACTS/$2.png"
 }
