@@ -169,11 +169,3 @@ TEST_F(FallingTargets, NothingMovesWhileTheGameOverMessageIsUp)
     EXPECT_EQ(topSeenAfterTick, 1000);
     EXPECT_EQ(messageBox.shown.size(), 1U);
 }
-
-TEST_F(FallingTargets, NoTickWorksOnTheIdleWindow)
-{
-    form.Command1_Click();
-    const float top = form.Command3[0].Top;
-    form.Timer1_Timer();
-    EXPECT_EQ(form.Command3[0].Top, top);
-}

@@ -130,17 +130,6 @@ TEST_F(MainWindow, StartAndGiveUpAsRealClicks)
     EXPECT_FALSE(target0.isVisible());
 }
 
-TEST_F(MainWindow, KeysChangeNothing)
-{
-    QTest::mouseClick(&control("Command2"), Qt::LeftButton);
-    const auto before = window.form().Command3;
-    for (const Qt::Key key : {Qt::Key_A, Qt::Key_Left, Qt::Key_F1, Qt::Key_Escape, Qt::Key_Return})
-        QTest::keyClick(&window, key);
-    EXPECT_EQ(window.form().Command3[0].Top, before[0].Top);
-    EXPECT_TRUE(window.form().Command1.Enabled) << "still running";
-    EXPECT_TRUE(messageBox.shown.empty());
-}
-
 TEST_F(MainWindow, RealPressesOnTheFallingTargetsAreJudged)
 {
     QTest::mouseClick(&control("Command2"), Qt::LeftButton);
