@@ -1,15 +1,11 @@
 // How fast the rules run without a window: ticks and judged presses per second.
 #include "BenchServices.h"
 #include "game/Form1.h"
+#include "support/PerfectPlayer.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-bool inHitZone(const game::CommandButton& target)
-{
-    return target.Top > 2400 && target.Top < 3240;
-}
 
 void BM_TicksWithAPerfectPlayer(benchmark::State& state)
 {
@@ -20,9 +16,8 @@ void BM_TicksWithAPerfectPlayer(benchmark::State& state)
     for (auto _ : state) {
         form.Timer1_Timer();
         for (int i = 0; i < 2; ++i) {
-            const auto& target = form.Command3[static_cast<std::size_t>(i)];
-            if (form.gauge != 10 && inHitZone(target) && target.Caption.isEmpty())
-                form.Command3_MouseDown(i, target.BackColor == 255 ? 1 : 2);
+            if (const int button = testing_support::perfectPress(form, static_cast<std::size_t>(i)))
+                form.Command3_MouseDown(i, button);
         }
         // Levels past ~200 fall too fast to score; start over well before.
         if (!form.Timer1.Enabled || form.speed > 2000) {

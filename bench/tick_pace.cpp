@@ -4,6 +4,7 @@
 #include "BenchServices.h"
 #include "game/Form1Window.h"
 #include "platform/PacedTimer.h"
+#include "support/PerfectPlayer.h"
 #include "ui/FormFonts.h"
 
 #include <QApplication>
@@ -115,11 +116,11 @@ PaceReport playTimedGame(game::Form1Window& window)
         ticks.push_back(Clock::now());
         const game::Form1& form = window.form();
         for (int i = 0; i < 2; ++i) {
-            const auto& target = form.Command3[static_cast<std::size_t>(i)];
-            if (form.gauge == 10 || !(target.Top > 2400 && target.Top < 3240) || !target.Caption.isEmpty())
+            const int press = testing_support::perfectPress(form, static_cast<std::size_t>(i));
+            if (press == 0)
                 continue;
             auto* button = window.findChild<QWidget*>(QStringLiteral("Command3(%1)").arg(i));
-            const Qt::MouseButton mouse = target.BackColor == 255 ? Qt::LeftButton : Qt::RightButton;
+            const Qt::MouseButton mouse = press == 1 ? Qt::LeftButton : Qt::RightButton;
             QTest::mousePress(button, mouse);
             QTest::mouseRelease(button, mouse);
         }

@@ -72,6 +72,10 @@ public:
     // wrong press on target index, false for a target that fell through.
     void MissMiss(platform::Integer sortmiss, platform::Integer index);
 
+    // A target can be judged while it overlaps the band between the yellow
+    // lines: its top strictly between 2400 and 3240.
+    static bool inHitZone(const CommandButton& target);
+
     // True while the game-over message is up: nothing else may move then.
     bool gameOverRunning() const { return gameOverRunning_; }
 

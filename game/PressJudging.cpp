@@ -11,8 +11,6 @@ using platform::kTrue;
 
 namespace {
 
-constexpr platform::Twips kHitZoneTop = 2400;     // a target overlaps the yellow band
-constexpr platform::Twips kHitZoneBottom = 3240;  // strictly between these tops
 constexpr platform::Integer kGameOverGauge = -3;
 constexpr platform::Integer kLives = 5;
 constexpr int kMarkerStep = 170;  // twips per gauge point
@@ -35,7 +33,7 @@ void Form1::Command3_MouseDown(int index, int button)
     if (!target.Visible || !target.Enabled || (button != 1 && button != 2))
         return;
 
-    if (target.Top > kHitZoneTop && target.Top < kHitZoneBottom) {
+    if (inHitZone(target)) {
         const bool rightColour =
             target.BackColor == platform::leadingNumber(colourCodes.at(static_cast<std::size_t>(button - 1)));
         if (target.Caption.isEmpty() && rightColour) {
@@ -56,6 +54,11 @@ void Form1::Command3_MouseDown(int index, int button)
     }
     if (gauge == kGameOverGauge)
         GameOver();
+}
+
+bool Form1::inHitZone(const CommandButton& target)
+{
+    return target.Top > 2400 && target.Top < 3240;
 }
 
 void Form1::MissMiss(platform::Integer sortmiss, platform::Integer index)

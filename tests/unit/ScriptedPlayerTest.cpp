@@ -1,25 +1,19 @@
 // Whole games played by scripted players against the real rules.
 #include "support/GameFixture.h"
+#include "support/PerfectPlayer.h"
 
 #include <random>
 
+using game::Form1;
+using testing_support::buttonFor;
 using testing_support::GameFixture;
+using testing_support::perfectPress;
 
 namespace {
 
 constexpr int kLeft = 1;
 constexpr int kRight = 2;
 constexpr int kMiddle = 4;
-
-bool inHitZone(const game::CommandButton& target)
-{
-    return target.Top > 2400 && target.Top < 3240;
-}
-
-int buttonFor(const game::CommandButton& target)
-{
-    return target.BackColor == 255 ? kLeft : kRight;
-}
 
 class ScriptedPlayer : public GameFixture {
 protected:
@@ -40,11 +34,10 @@ TEST_F(ScriptedPlayer, PerfectPlayRaisesTheLevelEveryTenGoodPresses)
         ASSERT_EQ(form.speed, 60 + 20 * level());
         ASSERT_EQ(level(), goodPresses / 10);
         for (int i = 0; i < 2; ++i) {
-            auto& target = form.Command3[static_cast<std::size_t>(i)];
-            // Waiting for the tick once the gauge is full keeps the level-up due.
-            if (form.gauge == 10 || !inHitZone(target) || !target.Caption.isEmpty())
+            const int button = perfectPress(form, static_cast<std::size_t>(i));
+            if (button == 0)
                 continue;
-            form.Command3_MouseDown(i, buttonFor(target));
+            form.Command3_MouseDown(i, button);
             ++goodPresses;
             ASSERT_EQ(form.missCount, 0);
         }
@@ -93,7 +86,7 @@ TEST_F(ScriptedPlayer, RandomPressesNeverRaiseARunTimeError)
             const int index = roll % 2;
             const auto& target = form.Command3[static_cast<std::size_t>(index)];
             // Mostly good presses in the zone, so that games last and levels rise.
-            const int button = (roll < 9 && inHitZone(target)) ? buttonFor(target) : buttons[step % 3];
+            const int button = (roll < 9 && Form1::inHitZone(target)) ? buttonFor(target) : buttons[step % 3];
             ASSERT_NO_THROW(form.Command3_MouseDown(index, button));
         }
         ASSERT_GE(form.missCount, 0);

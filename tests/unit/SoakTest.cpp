@@ -11,6 +11,7 @@
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
+#include "support/PerfectPlayer.h"
 #include "support/TableFiles.h"
 
 #include <QFile>
@@ -105,11 +106,6 @@ QString randomName(Dice& dice)
     return name;
 }
 
-bool inHitZone(const game::CommandButton& target)
-{
-    return target.Top > 2400 && target.Top < 3240;
-}
-
 class Soak : public ::testing::Test {
 protected:
     // What must hold after every tick and press.
@@ -161,7 +157,7 @@ protected:
             } else {
                 const int index = std::uniform_int_distribution<int>(0, 1)(dice);
                 const game::CommandButton& target = form.Command3[static_cast<std::size_t>(index)];
-                const bool pressable = inHitZone(target) && target.Caption.isEmpty();
+                const bool pressable = game::Form1::inHitZone(target) && target.Caption.isEmpty();
                 // Mostly the skilled press on a live target; sometimes any
                 // button anywhere: wrong, middle, outside the zone, twice.
                 if (!pressable && !chance(dice, 0.1))
@@ -169,7 +165,7 @@ protected:
                 int button = std::uniform_int_distribution<int>(0, 2)(dice);
                 button = button == 2 ? 4 : button + 1;
                 if (pressable && chance(dice, skill))
-                    button = target.BackColor == colours::kRed ? 1 : 2;
+                    button = testing_support::buttonFor(target);
                 form.Command3_MouseDown(index, button);
             }
             checkInvariants();

@@ -136,8 +136,7 @@ TEST_F(MainWindow, RealPressesOnTheFallingTargetsAreJudged)
     auto& red = control<ui::GraphicalButton>("Command3(0)");   // first draw 0.25: red
     auto& blue = control<ui::GraphicalButton>("Command3(1)");  // second draw 0.75: blue
     const auto inZone = [this](int i) {
-        const float top = window.form().Command3[static_cast<std::size_t>(i)].Top;
-        return top > 2400 && top < 3240;
+        return game::Form1::inHitZone(window.form().Command3[static_cast<std::size_t>(i)]);
     };
 
     // The real timer brings target 0 down into the hit zone.
