@@ -7,7 +7,7 @@
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
 #include "platform/RunTimeError.h"
-#include "ui/FormFonts.h"
+#include "ui/GameLook.h"
 #include "ui/QtMessageBox.h"
 
 #include <QApplication>
@@ -48,11 +48,7 @@ public:
 int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow)>& afterShow)
 {
     GameApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    ui::installFontSubstitutions();
-    // Message boxes speak Japanese too; one font for everything also keeps a
-    // second font file out of memory.
-    QApplication::setFont(ui::gothic(9.75));
+    ui::installGameLook();
 
     platform::ClockSeededRandom random;
     ui::QtMessageBox messageBox;

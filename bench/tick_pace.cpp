@@ -5,7 +5,7 @@
 #include "game/Form1Window.h"
 #include "platform/PacedTimer.h"
 #include "support/PerfectPlayer.h"
-#include "ui/FormFonts.h"
+#include "ui/GameLook.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -161,8 +161,7 @@ void printPace(const char* what, const char* load, const PaceReport& r)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    ui::installFontSubstitutions();
+    ui::installGameLook();
 
     BenchServices services;
     game::Form1Window window({services.messageBox, services.random, services.table, services.nameEntry});

@@ -1,7 +1,7 @@
 // The main window on a screen that scales by two: twice the device pixels,
 // the same layout, and artwork drawn for that density.
 #include "support/MainWindowFixture.h"
-#include "ui/FormFonts.h"
+#include "ui/GameLook.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -45,7 +45,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    ui::installFontSubstitutions();
+    ui::installGameLook();
     return RUN_ALL_TESTS();
 }

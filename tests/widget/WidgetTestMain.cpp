@@ -1,4 +1,4 @@
-#include "ui/FormFonts.h"
+#include "ui/GameLook.h"
 
 #include <QApplication>
 
@@ -10,7 +10,6 @@ int main(int argc, char** argv)
     // Widget tests never need a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    ui::installFontSubstitutions();
+    ui::installGameLook();
     return RUN_ALL_TESTS();
 }
