@@ -62,8 +62,9 @@ Form1Window::Form1Window(Form1Services services)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zentap3"));
-    QIcon icon(QStringLiteral(":/assets/icon.png"));
-    icon.addFile(QStringLiteral(":/assets/icon-128.png"));
+    QIcon icon;
+    icon.addPixmap(ui::pngPicture(QStringLiteral(":/assets/icon.png")));
+    icon.addPixmap(ui::pngPicture(QStringLiteral(":/assets/icon-128.png")));
     setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

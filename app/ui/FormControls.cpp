@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
@@ -55,13 +56,20 @@ QPixmap artwork(const QString& resource)
     if (qGuiApp->devicePixelRatio() > 1) {
         QString dense = resource;
         dense.insert(dense.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        QPixmap picture(dense);
+        QPixmap picture = pngPicture(dense);
         if (!picture.isNull()) {
             picture.setDevicePixelRatio(2);
             return picture;
         }
     }
-    return QPixmap(resource);
+    return pngPicture(resource);
+}
+
+QPixmap pngPicture(const QString& resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace ui

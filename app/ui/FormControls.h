@@ -36,4 +36,8 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, c
 // at twice the size ("level@2x.png") on a screen that scales by more than one.
 QPixmap artwork(const QString& resource);
 
+// One of the game's own PNG pictures, read as PNG without asking every image
+// plugin whether it knows the format (that would load them all).
+QPixmap pngPicture(const QString& resource);
+
 }  // namespace ui
