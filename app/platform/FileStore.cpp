@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -36,7 +37,9 @@ FileStart DiskFileStore::readStart(const QString& path, qint64 maxBytes) const
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {FileStart::State::Unreadable, {}};
-    QByteArray bytes = file.read(maxBytes);
+    // Asking for the whole cap would reserve it in memory even for a table of
+    // a few dozen bytes.
+    QByteArray bytes = file.read(std::min(maxBytes, file.size()));
     if (file.error() != QFileDevice::NoError)
         return {FileStart::State::Unreadable, {}};
     return {FileStart::State::Read, bytes};
