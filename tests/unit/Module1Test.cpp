@@ -11,7 +11,15 @@ using platform::MessageBoxResult;
 
 using HighScoreFile = HighScoreFixture;
 
+// Names the cases in the test list by what sets each file apart.
+template <typename File>
+std::string caseName(const ::testing::TestParamInfo<File>& info)
+{
+    return info.param.name;
+}
+
 struct GoodFile {
+    const char* name;
     const char* bytes;
     Rows table;
 };
@@ -30,22 +38,30 @@ TEST_P(ReadableFile, LoadsIntoMemoryAndLabelsAndIsLeftAsItIs)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ReadableFile,
-    ::testing::Values(GoodFile{"12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", kTaroRows},
-                      GoodFile{"12,Taro\r\n7,Hanako\r\n3,Jiro", kTaroRows},                        // no final CR LF
-                      GoodFile{"12,Taro,7,Hanako,3,Jiro\r\n", kTaroRows},                          // one line
-                      GoodFile{"12,Taro\n7,Hanako\r3,Jiro\n", kTaroRows},                          // bare LF, CR
-                      GoodFile{"  12,  Taro  \r\n7 ,Hanako\r\n 3,Jiro", kTaroRows},                // blanks
-                      GoodFile{"12,Taro\r\n7,Hanako\r\n3,Jiro\r\n1,Ken\r\n0,Rie\r\n", kTaroRows},  // more lines
-                      GoodFile{"255,\"Ta,ro \"\r\n0,\"Ha\"junk\r\n0,\r\n", {"255,Ta,ro ", "0,Ha", "0,"}},
+    ::testing::Values(GoodFile{"as_written", "12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", kTaroRows},
+                      GoodFile{"no_final_line_end", "12,Taro\r\n7,Hanako\r\n3,Jiro", kTaroRows},
+                      GoodFile{"one_line", "12,Taro,7,Hanako,3,Jiro\r\n", kTaroRows},
+                      GoodFile{"bare_lf_and_cr", "12,Taro\n7,Hanako\r3,Jiro\n", kTaroRows},
+                      GoodFile{"blanks", "  12,  Taro  \r\n7 ,Hanako\r\n 3,Jiro", kTaroRows},
+                      GoodFile{"more_lines", "12,Taro\r\n7,Hanako\r\n3,Jiro\r\n1,Ken\r\n0,Rie\r\n", kTaroRows},
+                      GoodFile{
+                          "quoted_names", "255,\"Ta,ro \"\r\n0,\"Ha\"junk\r\n0,\r\n", {"255,Ta,ro ", "0,Ha", "0,"}},
                       // 名無しさん, ① and ～ as a Japanese Windows system writes them
-                      GoodFile{"1,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n1,\x87\x40\x81\x60\r\n1,a\r\n",
-                               {"1,名無しさん", "1,①～", "1,a"}}));
+                      GoodFile{"japanese_names",
+                               "1,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n1,\x87\x40\x81\x60\r\n1,a\r\n",
+                               {"1,名無しさん", "1,①～", "1,a"}}),
+    caseName<GoodFile>);
 
-class DamagedFile : public HighScoreFile, public ::testing::WithParamInterface<const char*> {};
+struct BadFile {
+    const char* name;
+    const char* bytes;
+};
+
+class DamagedFile : public HighScoreFile, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(DamagedFile, IsKeptAsBakAndReplacedByTheDefault)
 {
-    writeBytes(path(), GetParam());
+    writeBytes(path(), GetParam().bytes);
     mainWindow.captions = {"Old", "Old", "Old", "9", "9", "9"};
     table.hiNames = {"Old", "Old", "Old"};
     table.LoadHighScores(mainWindow);
@@ -53,20 +69,20 @@ TEST_P(DamagedFile, IsKeptAsBakAndReplacedByTheDefault)
     expectLoadError();
     EXPECT_EQ(messageBox.shown.size(), 1U);
     EXPECT_EQ(fileBytes(), kDefaultTableBytes);
-    EXPECT_EQ(readBytes(path("hs.hsd.bak")), GetParam());
+    EXPECT_EQ(readBytes(path("hs.hsd.bak")), GetParam().bytes);
     EXPECT_EQ(memory(), kNoneInMemory) << "entries read before the failure are dropped";
     EXPECT_EQ(mainWindow.rows(), (Rows{"9,Old", "9,Old", "9,Old"})) << "the labels keep what they showed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedFile,
-                         ::testing::Values("12,Taro\r\n7,Hanako\r\n",               // two lines
-                                           "12,Taro\r\n7,Hanako\r\n3,",             // no sixth field
-                                           "12,Taro\r\n7,Hanako\r\nx,Jiro\r\n",     // no number
-                                           "12,Taro\r\n256,Hanako\r\n3,Jiro\r\n",   // past a byte
-                                           "-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n",     // negative
-                                           "12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n",   // a fraction
-                                           "\r\n12,Taro\r\n7,Hanako\r\n3,Jiro\r\n"  // an empty level
-                                           ));
+                         ::testing::Values(BadFile{"two_lines", "12,Taro\r\n7,Hanako\r\n"},
+                                           BadFile{"no_sixth_field", "12,Taro\r\n7,Hanako\r\n3,"},
+                                           BadFile{"no_number", "12,Taro\r\n7,Hanako\r\nx,Jiro\r\n"},
+                                           BadFile{"past_a_byte", "12,Taro\r\n256,Hanako\r\n3,Jiro\r\n"},
+                                           BadFile{"negative", "-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n"},
+                                           BadFile{"fraction", "12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n"},
+                                           BadFile{"empty_level", "\r\n12,Taro\r\n7,Hanako\r\n3,Jiro\r\n"}),
+                         caseName<BadFile>);
 
 TEST_F(HighScoreFile, FirstStartReportsAndWritesTheDefault)
 {
