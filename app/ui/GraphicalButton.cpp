@@ -52,7 +52,21 @@ void GraphicalButton::paintEvent(QPaintEvent* /*event*/)
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
 
-    const QRect textRect = r.translated(down ? QPoint(1, 1) : QPoint());
+    // A falling target repaints every tick, mostly without a caption: an
+    // empty text is not laid out at all.
+    if (!text().isEmpty())
+        paintCaption(painter, r.translated(down ? QPoint(1, 1) : QPoint()));
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = r.adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void GraphicalButton::paintCaption(QPainter& painter, const QRect& textRect)
+{
     const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
     painter.setFont(font());
     if (isEnabled()) {
@@ -64,13 +78,6 @@ void GraphicalButton::paintEvent(QPaintEvent* /*event*/)
         painter.drawText(textRect.translated(1, 1), flags, text());
         painter.setPen(QColor(128, 128, 128));
         painter.drawText(textRect, flags, text());
-    }
-
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = r.adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }
 

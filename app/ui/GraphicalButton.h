@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 
+class QPainter;
+
 namespace ui {
 
 // A command button that paints its own back colour with a raised 3-D edge,
@@ -25,6 +27,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void paintCaption(QPainter& painter, const QRect& textRect);
+
     platform::Colour backColor_ = platform::colours::kLightGrey;
 };
 
