@@ -2,18 +2,10 @@
 #include "support/GameFixture.h"
 #include "support/PerfectPlayer.h"
 
-#include <random>
-
-using game::Form1;
-using testing_support::buttonFor;
 using testing_support::GameFixture;
 using testing_support::perfectPress;
 
 namespace {
-
-constexpr int kLeft = 1;
-constexpr int kRight = 2;
-constexpr int kMiddle = 4;
 
 class ScriptedPlayer : public GameFixture {
 protected:
@@ -66,35 +58,4 @@ TEST_F(ScriptedPlayer, AnIdlePlayerLosesAtTheFifthFallThrough)
     EXPECT_GE(fallThroughs, 5);
     EXPECT_EQ(messageBox.shown.size(), 1U);
     EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("GameOver\r\nLevel:0"));
-}
-
-TEST_F(ScriptedPlayer, RandomPressesNeverRaiseARunTimeError)
-{
-    std::mt19937 dice(20261206);
-    std::uniform_int_distribution<int> action(0, 9);
-    const int buttons[] = {kLeft, kRight, kMiddle};
-    int games = 0;
-    for (int step = 0; step < 200000; ++step) {
-        if (!form.Timer1.Enabled) {
-            form.Command2_Click();
-            ++games;
-        }
-        const int roll = action(dice);
-        if (roll < 6) {
-            form.Timer1_Timer();
-        } else {
-            const int index = roll % 2;
-            const auto& target = form.Command3[static_cast<std::size_t>(index)];
-            // Mostly good presses in the zone, so that games last and levels rise.
-            const int button = (roll < 9 && Form1::inHitZone(target)) ? buttonFor(target) : buttons[step % 3];
-            ASSERT_NO_THROW(form.Command3_MouseDown(index, button));
-        }
-        ASSERT_GE(form.missCount, 0);
-        ASSERT_LE(form.missCount, 5);
-        if (form.Timer1.Enabled) {
-            ASSERT_GT(form.gauge, -3);
-            ASSERT_EQ(form.Label5.Caption.size(), 5 - form.missCount);
-        }
-    }
-    EXPECT_GT(games, 10);
 }
