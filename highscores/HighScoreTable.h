@@ -17,6 +17,11 @@ struct HighScoreEntry {
 using HighScoreTable = std::array<HighScoreEntry, 3>;
 using HighScoreLevels = std::array<std::uint8_t, 3>;
 
+// The default table's name: the file holds "None", memory and the labels hold
+// "none" after a clear or a failed load, until the next load.
+inline const QString kDefaultNameInFile = QStringLiteral("None");
+inline const QString kDefaultNameInMemory = QStringLiteral("none");
+
 // The rank, 1 to 3, that a level earns in a table with these levels: the
 // best rank whose level lies below it, so a tie goes below the entry already
 // there. Nothing when the level does not beat rank 3.

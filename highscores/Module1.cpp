@@ -11,7 +11,6 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("エラー");
 
-// The file says "None"; memory and the labels say "none" until the next load.
 HighScoreTable defaultTable(const QString& name)
 {
     return {HighScoreEntry{0, name}, HighScoreEntry{0, name}, HighScoreEntry{0, name}};
@@ -41,9 +40,9 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
                                          platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
     if (answer != platform::MessageBoxResult::Ok)
         return;
-    if (!written(file_.save(defaultTable(QStringLiteral("None")))))
+    if (!written(file_.save(defaultTable(kDefaultNameInFile))))
         return;
-    setTable(defaultTable(QStringLiteral("none")));
+    setTable(defaultTable(kDefaultNameInMemory));
     showTable(labels);
 }
 
@@ -76,8 +75,8 @@ void Module1::takeErrorPath(bool damaged)
     // A damaged table is set aside before the default takes its place; where
     // it cannot be, it stays as it is.
     if (!damaged || written(file_.keepDamaged()))
-        written(file_.save(defaultTable(QStringLiteral("None"))));
-    setTable(defaultTable(QStringLiteral("none")));
+        written(file_.save(defaultTable(kDefaultNameInFile)));
+    setTable(defaultTable(kDefaultNameInMemory));
 }
 
 void Module1::setTable(const HighScoreTable& table)
