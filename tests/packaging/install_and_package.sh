@@ -2,8 +2,8 @@
 # Installs the built game into a scratch prefix and builds its Debian package,
 # then checks what a desktop and a package manager would check: the desktop
 # entry and AppStream data validate, the files lie where desktops look for
-# them, and the package depends on what the game needs. Nothing is installed
-# on the machine itself.
+# them, the manual page reads without warnings, and the package depends on
+# what the game needs. Nothing is installed on the machine itself.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -16,7 +16,7 @@ fail() {
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 id=io.zentap3.Zentap3
 for file in bin/zentap3 "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
-    "share/icons/hicolor/32x32/apps/$id.png" "share/icons/hicolor/128x128/apps/$id.png"; do
+    "share/icons/hicolor/32x32/apps/$id.png" "share/icons/hicolor/128x128/apps/$id.png" share/man/man6/zentap3.6.gz; do
     [[ -f $scratch/prefix/$file ]] || fail "cmake --install left out $file"
 done
 desktop-file-validate "$scratch/prefix/share/applications/$id.desktop"
@@ -25,6 +25,10 @@ grep -qx 'Categories=Game;ArcadeGame;' "$scratch/prefix/share/applications/$id.d
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml"
 [[ $(identify -format '%wx%h' "$scratch/prefix/share/icons/hicolor/128x128/apps/$id.png") == 128x128 ]] ||
     fail "the large icon is not 128 x 128"
+page=$scratch/prefix/share/man/man6/zentap3.6.gz
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+[[ -z $warnings ]] || fail "the manual page does not read cleanly: $warnings"
+lexgrog "$page" >/dev/null || fail "the manual page has no NAME line for whatis"
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/zentap3_*.deb)
@@ -37,4 +41,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in fonts-ipafont-gothic qt6-qpa-plugins libqt6widgets6 libc6; do
     grep -qw "$package" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
+version=$(dpkg-deb -f "$deb" Version)
+[[ $(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/zentap3/changelog.gz | gunzip |
+    dpkg-parsechangelog -l - -S Version) == "$version" ]] || fail "the changelog has no entry for $version"
 echo "PASS: installs as a desktop program and packages as $(basename "$deb")"
