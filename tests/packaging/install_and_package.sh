@@ -3,7 +3,8 @@
 # then checks what a desktop and a package manager would check: the desktop
 # entry and AppStream data validate, the files lie where desktops look for
 # them, the manual page reads without warnings, and the package depends on
-# what the game needs. Nothing is installed on the machine itself.
+# what the game needs and passes lintian without an error or a warning.
+# Nothing is installed on the machine itself.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -33,7 +34,7 @@ lexgrog "$page" >/dev/null || fail "the manual page has no NAME line for whatis"
 (cd "$build" && cpack -G DEB -B "$scratch/package" >/dev/null)
 deb=$(ls "$scratch"/package/zentap3_*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
-for file in ./usr/bin/zentap3 "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
+for file in ./usr/games/zentap3 "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
     "./usr/share/icons/hicolor/32x32/apps/$id.png"; do
     grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
@@ -44,4 +45,5 @@ done
 version=$(dpkg-deb -f "$deb" Version)
 [[ $(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/zentap3/changelog.gz | gunzip |
     dpkg-parsechangelog -l - -S Version) == "$version" ]] || fail "the changelog has no entry for $version"
+lintian --allow-root --fail-on error,warning "$deb" || fail "lintian rejects the package"
 echo "PASS: installs as a desktop program and packages as $(basename "$deb")"
