@@ -3,6 +3,7 @@
 #include "platform/AnsiCodePage.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace highscores {
 namespace {

@@ -3,6 +3,8 @@
 #include "highscores/HighScoreTable.h"
 #include "highscores/Module1.h"
 
+#include <optional>
+
 namespace highscores {
 
 NameEntryLauncher::NameEntryLauncher(Module1& table, NameEntryWindows& windows) : table_(table), windows_(windows) {}

@@ -2,6 +2,8 @@
 
 #include "highscores/Form2Window.h"
 
+#include <utility>
+
 namespace highscores {
 
 QtNameEntryWindows::QtNameEntryWindows(Module1& table) : table_(table) {}

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace highscores {

@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// An error the game cannot recover from, numbered as a classic forms runtime
-// numbers them, so a player's report reads the same as it always has.
+// An error the game cannot recover from, with the number and description
+// its report shows ("Run-time error '6':", "Overflow"), so a player's report
+// names the fault the same way every time.
 class RunTimeError : public std::runtime_error {
 public:
     RunTimeError(int number, const QString& description);

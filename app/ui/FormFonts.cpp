@@ -18,9 +18,9 @@ QFont formFont(const QString& family, double points, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     font.setStyleStrategy(QFont::PreferAntialias);
-    // The font's own hinting keeps strokes and advances on whole pixels, as
-    // the original's text did; the automatic hinter would also read dozens of
-    // sample glyphs from the font file for every size.
+    // The font's own hinting keeps strokes and advances on whole pixels, so
+    // small captions stay crisp; the automatic hinter would also read dozens
+    // of sample glyphs from the font file for every size.
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -14,8 +14,8 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {
-        // Plain OK and Cancel, as in the original's boxes; theme icons would
-        // also load the whole icon theme for one small box.
+        // Plain OK and Cancel read best in a box of one short line; theme
+        // icons would also load the whole icon theme for one small box.
         if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
             return 0;
         if (hint == SH_MessageBox_TextInteractionFlags)

@@ -2,9 +2,9 @@
 
 namespace ui {
 
-// The application-wide look: Fusion, with message boxes as plain as the
-// original's (buttons without icons, text that is not selectable), and the
-// layout's fonts mapped to this system's. Call once, after the application
+// The application-wide look: Fusion, with plain message boxes (buttons
+// without icons, text that is not selectable), and the layout's fonts mapped
+// to this system's. Call once, after the application
 // object exists.
 void installGameLook();
 

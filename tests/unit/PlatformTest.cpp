@@ -43,7 +43,7 @@ TEST(CheckedInteger, ArithmeticPastSixteenBitsRaisesOverflow)
     EXPECT_EQ(errorNumberOf([] { multiplyChecked(170, 193); }), kOverflow);
 }
 
-TEST(RunTimeErrorReport, ReadsAsTheClassicErrorBox)
+TEST(RunTimeErrorReport, NamesTheErrorByNumberAndDescription)
 {
     EXPECT_EQ(RunTimeError::overflow().reportText(), QStringLiteral("Run-time error '6':\n\nOverflow"));
     EXPECT_EQ(RunTimeError::typeMismatch().number(), kTypeMismatch);

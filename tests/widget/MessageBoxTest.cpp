@@ -42,8 +42,8 @@ AnsweredBox answerWithKey(Qt::Key key)
     return seen;
 }
 
-// As in the original's boxes the prompt is not text to select; OK is the
-// default and Enter takes it, Escape answers Cancel.
+// The prompt is not text to select; OK is the default and Enter takes it,
+// Escape answers Cancel.
 TEST(MessageBox, FixedPromptOkByDefaultEscapeCancels)
 {
     const AnsweredBox escaped = answerWithKey(Qt::Key_Escape);
