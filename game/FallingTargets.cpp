@@ -4,6 +4,7 @@
 #include "platform/Conversions.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace game {
 
@@ -13,9 +14,6 @@ using platform::kTrue;
 namespace {
 
 constexpr platform::Integer kSpeedStep = 20;
-constexpr platform::Twips kRespawnTop = -405;  // exactly one target height above the field
-constexpr platform::Twips kRespawnLeft = -15;
-constexpr platform::Twips kTargetHeight = 405;
 
 }  // namespace
 
@@ -62,7 +60,7 @@ void Form1::respawn(CommandButton& target)
 {
     drawColour(target);
     target.Top = kRespawnTop;
-    target.Left = kRespawnLeft;
+    target.Left = kTargetLeft;
     target.Enabled = true;
     // Only a target that fell untouched costs a life here; a wrong press was
     // paid for when it was made.

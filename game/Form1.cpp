@@ -11,10 +11,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace game {
 
-using platform::kFalse;
 using platform::kTrue;
 
 namespace {
@@ -46,8 +47,8 @@ void Form1::Command2_Click()
     Command1.Enabled = true;
     missCount = 0;
     for (CommandButton& target : Command3) {
-        target.Top = -400;
-        target.Left = -15;
+        target.Top = kStartTop;
+        target.Left = kTargetLeft;
         target.Caption.clear();
         target.Visible = true;
         // A target disabled by the last game's wrong press must not cost a
@@ -98,6 +99,13 @@ void Form1::GameOver()
     returnToIdle();
 }
 
+void Form1::Form_Unload()
+{
+    // While the game-over message is up, that game returns to idle by itself.
+    if (!gameOverRunning_)
+        returnToIdle();
+}
+
 void Form1::setLabel3Caption(int index, const QString& caption)
 {
     Label3.at(index).Caption = caption;
@@ -128,7 +136,7 @@ void Form1::returnToIdle()
     Command4.Enabled = true;
     Command1.Enabled = false;
     gauge = 0;
-    Label5.Caption = kFullLifeMeter;
+    Label5.Caption = lifeMeter(0);
     for (CommandButton& target : Command3) {
         target.Caption.clear();
         target.Visible = false;

@@ -35,21 +35,22 @@ public:
     explicit Form1(Form1Services services);
 
     // --- Controls -------------------------------------------------------
-    Frame Frame1{3870};                   // the play field
-    std::array<CommandButton, 2> Command3{// the falling targets
-                                          CommandButton{{}, platform::colours::kLightGrey, -60, 0, true, false},
-                                          CommandButton{{}, platform::colours::kLightGrey, -60, 0, true, false}};
-    Label Label4{QStringLiteral("0")};              // the level, as decimal text
-    Label Label5{kFullLifeMeter};                   // the life meter, one square per life
-    Shape Shape1{kMarkerRestLeft, kMarkerRestTop};  // the gauge marker
-    CommandButton Command2{QStringLiteral("Start!"), 16777088};
-    CommandButton Command1{QStringLiteral("Give Up"), platform::colours::kWhite, 0, 0, false};
-    CommandButton Command4{QStringLiteral("ハイスコアのクリア")};  // clears the table
-    Timer Timer1;                                                  // the 30 ms game tick
-    std::array<Label, 6> Label3{                                   // the table: names 0..2, levels 3..5
-                                Label{QStringLiteral("None")}, Label{QStringLiteral("None")},
-                                Label{QStringLiteral("None")}, Label{QStringLiteral("0")},
-                                Label{QStringLiteral("0")},    Label{QStringLiteral("0")}};
+    Frame Frame1{.Height = 3870};                                         // the play field
+    std::array<CommandButton, 2> Command3{kHiddenTarget, kHiddenTarget};  // the falling targets
+    Label Label4{QStringLiteral("0")};                                    // the level, as decimal text
+    Label Label5{lifeMeter(0)};                                           // the life meter, one square per life
+    Shape Shape1{kMarkerRestLeft, kMarkerRestTop};                        // the gauge marker
+    CommandButton Command2{.Caption = QStringLiteral("Start!"), .BackColor = 16777088};
+    CommandButton Command1{.Caption = QStringLiteral("Give Up"), .Enabled = false};
+    CommandButton Command4{.Caption = QStringLiteral("ハイスコアのクリア")};  // clears the table
+    Timer Timer1;                                                             // the 30 ms game tick
+    std::array<Label, 6> Label3{                                              // the table: names 0..2, levels 3..5
+                                Label{highscores::kDefaultNameInFile},
+                                Label{highscores::kDefaultNameInFile},
+                                Label{highscores::kDefaultNameInFile},
+                                Label{QStringLiteral("0")},
+                                Label{QStringLiteral("0")},
+                                Label{QStringLiteral("0")}};
 
     // --- Game variables -------------------------------------------------
     platform::Integer speed = 0;         // twips a target falls per tick
@@ -65,6 +66,9 @@ public:
     void Command4_Click();  // clear the high scores
     void Form_KeyDown(int keyCode, int shift);
     void GameOver();
+    // The window is closing: a running game ends at once and says nothing,
+    // neither the game-over message nor a name entry.
+    void Form_Unload();
     void Timer1_Timer();  // one 30 ms tick: level-up, then the targets fall
     // A mouse button (1 left, 2 right, 4 middle) going down on target index.
     void Command3_MouseDown(int index, int button);
@@ -81,12 +85,27 @@ public:
 
     void setLabel3Caption(int index, const QString& caption) override;
 
-    static constexpr platform::Integer kLevelUpGauge = 10;
-    static constexpr platform::Twips kMarkerRestLeft = 600;
+    // --- Rules ----------------------------------------------------------
+    static constexpr platform::Integer kLevelUpGauge = 10;   // a tick that finds it raises the level
+    static constexpr platform::Integer kGameOverGauge = -3;  // a press that leaves it ends the game
+    static constexpr platform::Integer kLives = 5;           // the miss that uses the last one ends the game
+
+    static constexpr platform::Twips kTargetWidth = 1095;
+    static constexpr platform::Twips kTargetHeight = 405;
+    static constexpr platform::Twips kMarkerRestLeft = 600;  // the gauge marker at a gauge of 0
     static constexpr platform::Twips kMarkerRestTop = 3120;
-    static inline const QString kFullLifeMeter = QStringLiteral("■■■■■");
+
+    // One square per life left.
+    static QString lifeMeter(platform::Integer missCount);
 
 private:
+    // Start! leaves a sliver of each target in sight; a respawn puts it
+    // wholly above the play field.
+    static constexpr platform::Twips kStartTop = -400;
+    static constexpr platform::Twips kRespawnTop = -kTargetHeight;
+    static constexpr platform::Twips kTargetLeft = -15;
+    static inline const CommandButton kHiddenTarget{.Left = -60, .Visible = false};
+
     void drawColour(CommandButton& target);
     void fall(CommandButton& target) const;
     void respawn(CommandButton& target);

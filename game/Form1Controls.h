@@ -10,7 +10,7 @@ namespace game {
 // changes, with their designed values. The window draws from these.
 
 struct CommandButton {
-    QString Caption;
+    QString Caption{};
     platform::Colour BackColor = platform::colours::kLightGrey;
     platform::Twips Left = 0;
     platform::Twips Top = 0;
@@ -19,7 +19,7 @@ struct CommandButton {
 };
 
 struct Label {
-    QString Caption;
+    QString Caption{};
 };
 
 struct Shape {

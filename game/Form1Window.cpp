@@ -5,7 +5,9 @@
 #include "ui/FormFonts.h"
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
+#include "ui/TargetButton.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,8 +27,9 @@ namespace colours = platform::colours;
 
 namespace {
 
-constexpr Twips kTargetWidth = 1095;
-constexpr Twips kTargetHeight = 405;
+// The gauge marker is a white mark of this size, whatever the gauge.
+constexpr Twips kMarkerWidth = 495;
+constexpr Twips kMarkerHeight = 150;
 
 QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, Twips left, Twips top)
 {
@@ -148,7 +151,7 @@ void Form1Window::buildPlayField()
     }
 
     for (int i = 0; i < 2; ++i) {
-        auto* target = new ui::GraphicalButton(QString(), Frame1);
+        auto* target = new ui::TargetButton(Frame1);
         target->setObjectName(QStringLiteral("Command3(%1)").arg(i));
         target->setFont(ui::formFont(ui::westernSans(), 9.75));
         Command3[static_cast<std::size_t>(i)] = target;
@@ -188,7 +191,7 @@ void Form1Window::connectHandlers()
     connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
     connect(&Timer1, &platform::PacedTimer::tick, this, [this] { run([this] { form_.Timer1_Timer(); }); });
     for (std::size_t i = 0; i < Command3.size(); ++i) {
-        connect(Command3[i], &ui::GraphicalButton::mouseDown, this, [this, i](int button) {
+        connect(Command3[i], &ui::TargetButton::mouseDown, this, [this, i](int button) {
             run([this, i, button] { form_.Command3_MouseDown(static_cast<int>(i), button); });
         });
     }
@@ -211,6 +214,12 @@ void Form1Window::setLabel3Caption(int index, const QString& caption)
     run([this, index, &caption] { form_.setLabel3Caption(index, caption); });
 }
 
+void Form1Window::closeEvent(QCloseEvent* event)
+{
+    run([this] { form_.Form_Unload(); });
+    event->accept();
+}
+
 void Form1Window::keyPressEvent(QKeyEvent* event)
 {
     run([this, event] { form_.Form_KeyDown(event->key(), static_cast<int>(event->modifiers())); });
@@ -227,8 +236,8 @@ void Form1Window::showState()
 {
     for (std::size_t i = 0; i < Command3.size(); ++i) {
         const CommandButton& state = form_.Command3[i];
-        ui::GraphicalButton& target = *Command3[i];
-        target.setGeometry(ui::twipsRect(state.Left, state.Top, kTargetWidth, kTargetHeight));
+        ui::TargetButton& target = *Command3[i];
+        target.setGeometry(ui::twipsRect(state.Left, state.Top, Form1::kTargetWidth, Form1::kTargetHeight));
         target.setText(state.Caption);
         target.setBackColor(state.BackColor);
         target.setEnabled(state.Enabled);
@@ -236,7 +245,7 @@ void Form1Window::showState()
     }
     Label4->setText(form_.Label4.Caption);
     Label5->setText(form_.Label5.Caption);
-    Shape1->setGeometry(ui::twipsRect(form_.Shape1.Left, form_.Shape1.Top, 495, 150));
+    Shape1->setGeometry(ui::twipsRect(form_.Shape1.Left, form_.Shape1.Top, kMarkerWidth, kMarkerHeight));
     Command2->setEnabled(form_.Command2.Enabled);
     Command1->setEnabled(form_.Command1.Enabled);
     Command4->setEnabled(form_.Command4.Enabled);

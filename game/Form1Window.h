@@ -14,7 +14,8 @@ class QPushButton;
 
 namespace ui {
 class GraphicalButton;
-}
+class TargetButton;
+}  // namespace ui
 
 namespace game {
 
@@ -36,6 +37,7 @@ public:
     void setLabel3Caption(int index, const QString& caption) override;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -64,16 +66,16 @@ private:
     SyncingMessageBox messageBox_;
     Form1 form_;
 
-    QWidget* Frame1 = nullptr;                       // the play field
-    std::array<ui::GraphicalButton*, 2> Command3{};  // the falling targets
-    QLabel* Label4 = nullptr;                        // the level
-    QLabel* Label5 = nullptr;                        // the life meter
-    QLabel* Shape1 = nullptr;                        // the gauge marker
-    ui::GraphicalButton* Command2 = nullptr;         // Start!
-    QPushButton* Command1 = nullptr;                 // Give Up
-    ui::GraphicalButton* Command4 = nullptr;         // clears the high scores
-    std::array<QLabel*, 6> Label3{};                 // the high-score table
-    platform::PacedTimer Timer1;                     // the game tick
+    QWidget* Frame1 = nullptr;                    // the play field
+    std::array<ui::TargetButton*, 2> Command3{};  // the falling targets
+    QLabel* Label4 = nullptr;                     // the level
+    QLabel* Label5 = nullptr;                     // the life meter
+    QLabel* Shape1 = nullptr;                     // the gauge marker
+    ui::GraphicalButton* Command2 = nullptr;      // Start!
+    QPushButton* Command1 = nullptr;              // Give Up
+    ui::GraphicalButton* Command4 = nullptr;      // clears the high scores
+    std::array<QLabel*, 6> Label3{};              // the high-score table
+    platform::PacedTimer Timer1;                  // the game tick
 };
 
 }  // namespace game

@@ -11,18 +11,10 @@ using platform::kTrue;
 
 namespace {
 
-constexpr platform::Integer kGameOverGauge = -3;
-constexpr platform::Integer kLives = 5;
 constexpr int kMarkerStep = 170;  // twips per gauge point
 
 const QString kScoredCaption = QStringLiteral("OK");
 const QString kMissedCaption = QStringLiteral("miss");
-
-QString lifeMeterFor(platform::Integer missCount)
-{
-    const int livesLeft = std::clamp<int>(kLives - missCount, 0, kLives);
-    return QString(livesLeft, QChar(0x25A0));
-}
 
 }  // namespace
 
@@ -56,6 +48,12 @@ void Form1::Command3_MouseDown(int index, int button)
         GameOver();
 }
 
+QString Form1::lifeMeter(platform::Integer missCount)
+{
+    const int livesLeft = std::clamp<int>(kLives - missCount, 0, kLives);
+    return QString(livesLeft, QChar(0x25A0));
+}
+
 bool Form1::inHitZone(const CommandButton& target)
 {
     return target.Top > 2400 && target.Top < 3240;
@@ -63,7 +61,7 @@ bool Form1::inHitZone(const CommandButton& target)
 
 void Form1::MissMiss(platform::Integer sortmiss, platform::Integer index)
 {
-    Label5.Caption = lifeMeterFor(missCount);
+    Label5.Caption = lifeMeter(missCount);
     if (sortmiss == kTrue) {
         CommandButton& target = Command3.at(static_cast<std::size_t>(index));
         target.Caption = kMissedCaption;

@@ -2,24 +2,10 @@
 
 #include "ui/FormGeometry.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
 namespace ui {
-namespace {
-
-int formButtonOf(Qt::MouseButton button)
-{
-    switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
-
-}  // namespace
 
 GraphicalButton::GraphicalButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
@@ -73,20 +59,12 @@ void GraphicalButton::paintCaption(QPainter& painter, const QRect& textRect)
         painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
         painter.drawText(textRect, flags, text());
     } else {
-        // Disabled captions are engraved, as on every classic button.
+        // A disabled caption looks engraved: grey, with a white shadow below.
         painter.setPen(Qt::white);
         painter.drawText(textRect.translated(1, 1), flags, text());
         painter.setPen(QColor(128, 128, 128));
         painter.drawText(textRect, flags, text());
     }
-}
-
-void GraphicalButton::mousePressEvent(QMouseEvent* event)
-{
-    const int button = formButtonOf(event->button());
-    if (button != 0)
-        emit mouseDown(button);
-    QPushButton::mousePressEvent(event);
 }
 
 }  // namespace ui

@@ -159,3 +159,14 @@ TEST_F(MainWindow, RealPressesOnTheFallingTargetsAreJudged)
     EXPECT_EQ(window.form().gauge, 0) << "one wrong press, then one good one";
     EXPECT_EQ(control("Shape1").y(), 208);
 }
+
+TEST_F(MainWindow, APressLeavesNoTargetHeldDown)
+{
+    QTest::mouseClick(&control("Command2"), Qt::LeftButton);
+    auto& target = control<ui::GraphicalButton>("Command3(0)");
+    // The release of a press that ends the game goes to the game-over
+    // message, never to the target.
+    QTest::mousePress(&target, Qt::LeftButton);
+    EXPECT_FALSE(target.isDown());
+    EXPECT_EQ(target.grab().toImage().pixelColor(10, 0), QColor(255, 255, 255)) << "drawn raised";
+}
