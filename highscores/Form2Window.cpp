@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QValidator>
 
+#include <utility>
+
 namespace highscores {
 
 using platform::Colour;
@@ -85,13 +87,31 @@ void Form2Window::buildControls()
 
 void Form2Window::Form_Load()
 {
+    centreOnScreen();
+    Picture1->setPixmap(ui::artwork(QStringLiteral(":/assets/rank%1.png").arg(entry_.shownRank())));
+}
+
+// Centres the window's outer frame, title bar included, on its screen.
+void Form2Window::centreOnScreen()
+{
     const QRect screenArea = screen()->geometry();
     const QSize outer = frameGeometry().size();
     const int left = centredPosition(screenArea.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
     const int top = centredPosition(screenArea.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
     move(screenArea.topLeft() + QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)));
+}
 
-    Picture1->setPixmap(ui::artwork(QStringLiteral(":/assets/rank%1.png").arg(entry_.shownRank())));
+void Form2Window::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // A window manager frames the window only once it is on screen, so the
+    // load step could centre no more than the bare window. The first move
+    // that comes with a frame centres it again, once: after that the window
+    // stays wherever the player drags it.
+    if (!centredWithFrame_ && frameGeometry().size() != size()) {
+        centredWithFrame_ = true;
+        centreOnScreen();
+    }
 }
 
 void Form2Window::Command1_Click()

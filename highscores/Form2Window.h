@@ -26,16 +26,19 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildControls();
     void Form_Load();
+    void centreOnScreen();
     void Command1_Click();
 
     NameEntry entry_;
     QLabel* Picture1 = nullptr;               // the rank numeral
     ui::GraphicalButton* Command1 = nullptr;  // OK
     QLineEdit* Text1 = nullptr;               // the name
+    bool centredWithFrame_ = false;
 };
 
 }  // namespace highscores

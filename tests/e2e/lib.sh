@@ -52,6 +52,28 @@ e2e_start_x() {
     export DISPLAY
 }
 
+# A small window manager on our display, for scripts where a window's frame or
+# placement matters; waits until it manages windows.
+e2e_start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_for 10 e2e_window_manager_running || e2e_fail "no window manager could be started"
+}
+e2e_window_manager_running() {
+    xprop -root -notype _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+
+# The outer frame of window $1 as the window manager reports it:
+# "left top width height" in screen pixels.
+e2e_frame_geometry() {
+    local x y width height left right top bottom
+    read -r x y width height < <(xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')
+    IFS=', ' read -r left right top bottom < <(xprop -id "$1" -notype _NET_FRAME_EXTENTS | sed 's/.*= //')
+    echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+}
+
 # Starts the game in the fresh directory; its process id is in E2E_GAME.
 e2e_start_game() {
     (cd "$E2E_WORK" && exec "$E2E_EXE") >"$E2E_WORK/game.log" 2>&1 &
@@ -93,9 +115,11 @@ e2e_write_default_table() {
 }
 
 # The usual start: a private X server, a table the game reads without
-# complaint, and the game $1; its main window's id is in E2E_MAIN.
+# complaint, and the game; its main window's id is in E2E_MAIN. Any argument
+# ("with-window-manager") puts a window manager on the server first.
 e2e_start_with_default_table() {
     e2e_start_x
+    (($# == 0)) || e2e_start_window_manager
     e2e_write_default_table
     e2e_start_game
     E2E_MAIN=$(e2e_window Zentap3)

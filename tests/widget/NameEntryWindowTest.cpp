@@ -81,9 +81,12 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedAndCentred)
     EXPECT_EQ(window->size(), QSize(312, 185));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(192, 255, 255));
+    // Centred by its outer frame.
     const QRect screen = window->screen()->geometry();
-    EXPECT_EQ(window->pos(), QPoint(qRound(highscores::centredPosition(screen.width() * 15, 312 * 15) / 15.0),
-                                    qRound(highscores::centredPosition(screen.height() * 15, 185 * 15) / 15.0)));
+    const QRect outer = window->frameGeometry();
+    EXPECT_EQ(outer.topLeft(),
+              QPoint(qRound(highscores::centredPosition(screen.width() * 15, outer.width() * 15) / 15.0),
+                     qRound(highscores::centredPosition(screen.height() * 15, outer.height() * 15) / 15.0)));
 
     struct Placement {
         const char* name;
