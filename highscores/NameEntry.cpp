@@ -5,6 +5,9 @@
 #include "highscores/Module1.h"
 #include "platform/Conversions.h"
 
+#include <cstddef>
+#include <optional>
+
 namespace highscores {
 namespace {
 
@@ -26,11 +29,19 @@ bool NameEntry::Command1_Click(const QString& text)
     if (!rank)
         return true;
     const HighScoreEntry entry{enteredLevel_, platform::firstUtf16Bytes(text, kNameBytes)};
-    if (!table_.SaveHighScores(insertedAt(table_.table(), *rank, entry)))
+    const HighScoreTable saved = insertedAt(table_.table(), *rank, entry);
+    if (!table_.SaveHighScores(saved))
         return false;
     table_.LoadHighScores(mainWindow_);
     mainWindow_.Show();
-    table_.showTable(mainWindow_);
+    // The names as the reload left them, beside the levels just saved: a
+    // reload that failed leaves "none" for every name, but the table still
+    // shows which levels were reached.
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        const int index = static_cast<int>(i);
+        mainWindow_.setLabel3Caption(index, table_.hiNames[i]);
+        mainWindow_.setLabel3Caption(index + 3, platform::numberText(saved[i].level));
+    }
     return true;
 }
 

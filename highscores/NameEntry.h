@@ -15,7 +15,6 @@ class NameEntry {
 public:
     NameEntry(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank);
 
-    std::uint8_t enteredLevel() const { return enteredLevel_; }
     // The rank the level earned when the game ended: the numeral shown.
     std::uint8_t shownRank() const { return shownRank_; }
 

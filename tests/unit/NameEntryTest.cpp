@@ -90,6 +90,46 @@ TEST_F(NameEntryOk, AFailedWriteKeepsTheWindowOpenForAnotherTry)
     EXPECT_EQ(fileBytes(), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
 }
 
+// The disk, but hs.hsd reads as missing once it has been written: the reload
+// after OK fails.
+class ForgetfulFileStore final : public platform::FileStore {
+public:
+    platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
+    {
+        return written_ ? platform::FileStart{} : disk_.readStart(path, maxBytes);
+    }
+    std::optional<platform::FileFailure> replace(const QString& path, const QByteArray& bytes) override
+    {
+        written_ = true;
+        return disk_.replace(path, bytes);
+    }
+    std::optional<platform::FileFailure> rename(const QString& from, const QString& to) override
+    {
+        return disk_.rename(from, to);
+    }
+
+private:
+    platform::DiskFileStore disk_;
+    bool written_ = false;
+};
+
+TEST(NameEntryReload, AFailedReloadShowsTheNamesItLeftBesideTheSavedLevels)
+{
+    QTemporaryDir directory;
+    writeBytes(directory.filePath(QStringLiteral("hs.hsd")), kAkiBenKei);
+    FakeMessageBox messageBox;
+    ForgetfulFileStore files;
+    FakeMainWindow mainWindow;
+    highscores::Module1 table{messageBox, files, directory.path()};
+    table.LoadHighScores(mainWindow);
+
+    EXPECT_TRUE(NameEntry(table, mainWindow, 7, 2).Command1_Click(QStringLiteral("Dan")));
+    ASSERT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("ハイスコアデータが開けませんでした"));
+    EXPECT_EQ(mainWindow.rows(), (Rows{"10,none", "7,none", "5,none"}));
+    EXPECT_EQ(mainWindow.shows, 1);
+}
+
 TEST(NameEntryRules, RanksLikeTheEndOfAGameAndCentresTruncatingTowardZero)
 {
     EXPECT_EQ(highscores::rankFor({10, 5, 3}, 3), std::nullopt);
