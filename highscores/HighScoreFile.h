@@ -26,8 +26,6 @@ public:
     // Sets a damaged file aside as hs.hsd.bak, so replacing it loses nothing.
     std::optional<platform::FileFailure> keepDamaged();
 
-    QString path() const { return path_; }
-
 private:
     platform::FileStore& files_;
     QString path_;

@@ -6,6 +6,9 @@
 
 #include <QDir>
 
+#include <cstddef>
+#include <optional>
+
 namespace highscores {
 namespace {
 
@@ -40,7 +43,7 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
                                          platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
     if (answer != platform::MessageBoxResult::Ok)
         return;
-    if (!written(file_.save(defaultTable(kDefaultNameInFile))))
+    if (reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile))))
         return;
     setTable(defaultTable(kDefaultNameInMemory));
     showTable(labels);
@@ -48,7 +51,7 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
 
 bool Module1::SaveHighScores(const HighScoreTable& table)
 {
-    return written(file_.save(table));
+    return !reportWriteFailure(file_.save(table));
 }
 
 HighScoreTable Module1::table() const
@@ -74,8 +77,8 @@ void Module1::takeErrorPath(bool damaged)
                      kErrorTitle);
     // A damaged table is set aside before the default takes its place; where
     // it cannot be, it stays as it is.
-    if (!damaged || written(file_.keepDamaged()))
-        written(file_.save(defaultTable(kDefaultNameInFile)));
+    if (!damaged || !reportWriteFailure(file_.keepDamaged()))
+        reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)));
     setTable(defaultTable(kDefaultNameInMemory));
 }
 
@@ -87,16 +90,16 @@ void Module1::setTable(const HighScoreTable& table)
     }
 }
 
-// True when nothing failed; otherwise the player learns which file could not
-// be written, and why.
-bool Module1::written(const std::optional<platform::FileFailure>& failure)
+// Tells the player which file could not be written, and why; true when
+// there was such a failure to tell.
+bool Module1::reportWriteFailure(const std::optional<platform::FileFailure>& failure)
 {
     if (!failure)
-        return true;
+        return false;
     messageBox_.show(QStringLiteral("ハイスコアデータを書き込めませんでした\r\n%1\r\n%2")
                          .arg(QDir::toNativeSeparators(failure->path), failure->reason),
                      platform::MessageBoxButtons::OkOnly, kErrorTitle);
-    return false;
+    return true;
 }
 
 }  // namespace highscores

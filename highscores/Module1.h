@@ -25,7 +25,7 @@ public:
     std::array<QString, 3> hiNames;  // index 0 is rank 1
     HighScoreLevels hiScores{};      // same indexing as hiNames
     std::uint8_t finalLevel = 0;     // level of the game that has just ended
-    std::uint8_t newRank = 0;        // 1 to 3, or 5 for no rank
+    std::uint8_t newRank = 0;        // rank 1 to 3 of the last game that entered the table
 
     // Reads hs.hsd into the table and shows it in the labels. A file that
     // cannot be read is reported and replaced by the default table; the
@@ -46,7 +46,7 @@ public:
 private:
     void takeErrorPath(bool damaged);
     void setTable(const HighScoreTable& table);
-    bool written(const std::optional<platform::FileFailure>& failure);
+    bool reportWriteFailure(const std::optional<platform::FileFailure>& failure);
 
     platform::MessageBoxService& messageBox_;
     HighScoreFile file_;
