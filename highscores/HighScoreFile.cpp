@@ -12,6 +12,16 @@ namespace {
 // huge file costs no more than this.
 constexpr qint64 kReadLimit = 1024 * 1024;
 
+// Backup names tried before giving up; the damaged table then stays where
+// it is.
+constexpr int kMostBackups = 1000;
+
+// hs.hsd.bak, then hs.hsd.1.bak, hs.hsd.2.bak ...
+QString backupName(const QString& path, int number)
+{
+    return number == 0 ? path + QStringLiteral(".bak") : QStringLiteral("%1.%2.bak").arg(path).arg(number);
+}
+
 }  // namespace
 
 HighScoreFile::HighScoreFile(platform::FileStore& files, const QString& directory)
@@ -39,7 +49,13 @@ std::optional<platform::FileFailure> HighScoreFile::save(const HighScoreTable& t
 
 std::optional<platform::FileFailure> HighScoreFile::keepDamaged()
 {
-    return files_.rename(path_, path_ + QStringLiteral(".bak"));
+    std::optional<platform::FileFailure> failure;
+    for (int number = 0; number < kMostBackups; ++number) {
+        failure = files_.rename(path_, backupName(path_, number));
+        if (!failure || !failure->nameTaken)
+            break;
+    }
+    return failure;
 }
 
 }  // namespace highscores

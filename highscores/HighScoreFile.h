@@ -23,7 +23,8 @@ public:
     // Writes the table in place of the file's content, all at once.
     std::optional<platform::FileFailure> save(const HighScoreTable& table);
 
-    // Sets a damaged file aside as hs.hsd.bak, so replacing it loses nothing.
+    // Sets a damaged file aside under a backup name of its own (hs.hsd.bak,
+    // hs.hsd.1.bak ...), so replacing it loses nothing.
     std::optional<platform::FileFailure> keepDamaged();
 
 private:

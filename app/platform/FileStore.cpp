@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -23,6 +26,16 @@ bool writeAll(QIODevice& file, const QByteArray& bytes)
         done += written;
     }
     return true;
+}
+
+bool renameWithoutReplacing(const char* from, const char* to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return true;
+    // A file system that cannot rename so can still give the file a second
+    // name, which fails just the same when the name is taken, and drop the
+    // first.
+    return errno == EINVAL && ::link(from, to) == 0 && ::unlink(from) == 0;
 }
 
 }  // namespace
@@ -73,11 +86,12 @@ std::optional<FileFailure> DiskFileStore::replace(const QString& path, const QBy
 
 std::optional<FileFailure> DiskFileStore::rename(const QString& from, const QString& to)
 {
-    // QFile::rename never replaces an existing file; the system's rename does,
-    // in one step.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return FileFailure{to, qt_error_string(errno)};
-    return std::nullopt;
+    // QFile::rename would copy a file it cannot move; the system's rename
+    // replaces whatever has the new name.
+    if (renameWithoutReplacing(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()))
+        return std::nullopt;
+    const int error = errno;
+    return FileFailure{to, qt_error_string(error), error == EEXIST};
 }
 
 }  // namespace platform

@@ -11,6 +11,7 @@ namespace platform {
 struct FileFailure {
     QString path;
     QString reason;
+    bool nameTaken = false;  // a rename found its new name already in use
 };
 
 // The start of a file, or why there is none to read.
@@ -40,7 +41,8 @@ public:
     // anything but a regular file, also when a link leads to it.
     virtual std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) = 0;
 
-    // Gives a file a new name, replacing a file already under that name.
+    // Gives a file a new name that nothing has yet. Whatever already has it
+    // stays as it is, and the failure says the name is taken.
     virtual std::optional<FileFailure> rename(const QString& from, const QString& to) = 0;
 };
 

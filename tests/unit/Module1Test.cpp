@@ -103,17 +103,21 @@ TEST_F(HighScoreFile, FirstStartReportsAndWritesTheDefault)
     EXPECT_EQ(readBytes(path("hs.hsd.bak")), "earlier damage");
 }
 
-TEST_F(HighScoreFile, ADamagedFileThatCannotBeKeptIsLeftAlone)
+TEST_F(HighScoreFile, EachDamagedTableIsKeptUnderANameOfItsOwn)
 {
-    writeBytes(path(), "12,Taro\r\n");
-    ASSERT_TRUE(QDir(directory.path()).mkpath(QStringLiteral("hs.hsd.bak/inside")));
-    table.LoadHighScores(mainWindow);
-
-    expectLoadError();
-    ASSERT_EQ(messageBox.shown.size(), 2U);
-    EXPECT_TRUE(messageBox.shown[1].prompt.startsWith(kCannotWrite + QDir::toNativeSeparators(path("hs.hsd.bak"))));
-    EXPECT_EQ(fileBytes(), "12,Taro\r\n");
-    EXPECT_EQ(memory(), kNoneInMemory);
+    // Whatever already has a backup's name stays, a directory included.
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("hs.hsd.1.bak")));
+    const QByteArray damaged[] = {"12,Taro\r\n", "x,Jiro\r\n7,Aki\r\n3,Ken\r\n", "\xff"};
+    for (const QByteArray& bytes : damaged) {
+        writeBytes(path(), bytes);
+        table.LoadHighScores(mainWindow);
+    }
+    EXPECT_EQ(messageBox.shown.size(), 3U) << "the load error alone, each time";
+    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
+    EXPECT_EQ(readBytes(path("hs.hsd.bak")), damaged[0]);
+    EXPECT_TRUE(QFileInfo(path("hs.hsd.1.bak")).isDir());
+    EXPECT_EQ(readBytes(path("hs.hsd.2.bak")), damaged[1]);
+    EXPECT_EQ(readBytes(path("hs.hsd.3.bak")), damaged[2]);
 }
 
 TEST_F(HighScoreFile, ADirectoryOrAPipeInItsPlaceIsReportedAndLeftAlone)
