@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 namespace highscores {
 namespace {
 
@@ -29,7 +31,7 @@ HighScoreFile::HighScoreFile(platform::FileStore& files, const QString& director
 {
 }
 
-HighScoreFile::Loaded HighScoreFile::load() const
+HighScoreFile::Reading HighScoreFile::read() const
 {
     using State = platform::FileStart::State;
     const platform::FileStart start = files_.readStart(path_, kReadLimit);
@@ -42,12 +44,25 @@ HighScoreFile::Loaded HighScoreFile::load() const
     return {std::move(table), damaged};
 }
 
+std::optional<HighScoreTable> HighScoreFile::load()
+{
+    Reading reading = read();
+    damagedInPlace_ = reading.damaged;
+    return std::move(reading.table);
+}
+
 std::optional<platform::FileFailure> HighScoreFile::save(const HighScoreTable& table)
 {
+    // A damaged table that has gone, or been mended, since needs no backup.
+    if (damagedInPlace_ && read().damaged) {
+        if (std::optional<platform::FileFailure> failure = setAsideDamaged())
+            return failure;
+    }
+    damagedInPlace_ = false;
     return files_.replace(path_, platform::toAnsi(formatHighScores(table)));
 }
 
-std::optional<platform::FileFailure> HighScoreFile::keepDamaged()
+std::optional<platform::FileFailure> HighScoreFile::setAsideDamaged()
 {
     std::optional<platform::FileFailure> failure;
     for (int number = 0; number < kMostBackups; ++number) {

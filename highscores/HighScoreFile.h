@@ -14,22 +14,27 @@ class HighScoreFile {
 public:
     HighScoreFile(platform::FileStore& files, const QString& directory);
 
-    struct Loaded {
-        std::optional<HighScoreTable> table;  // nothing when the file gave no table
-        bool damaged = false;  // there is a file with something in it, but no table could be read from it
-    };
-    Loaded load() const;
+    // The table, or nothing when the file gives none. A file with something
+    // in it that is no table is damaged, and remembered as such.
+    std::optional<HighScoreTable> load();
 
-    // Writes the table in place of the file's content, all at once.
+    // Writes the table in place of the file's content, all at once. A damaged
+    // table found by the last load is first set aside under a backup name of
+    // its own; while that fails, nothing is written and the failure is
+    // returned.
     std::optional<platform::FileFailure> save(const HighScoreTable& table);
 
-    // Sets a damaged file aside under a backup name of its own (hs.hsd.bak,
-    // hs.hsd.1.bak ...), so replacing it loses nothing.
-    std::optional<platform::FileFailure> keepDamaged();
-
 private:
+    struct Reading {
+        std::optional<HighScoreTable> table;
+        bool damaged = false;
+    };
+    Reading read() const;
+    std::optional<platform::FileFailure> setAsideDamaged();
+
     platform::FileStore& files_;
     QString path_;
+    bool damagedInPlace_ = false;
 };
 
 }  // namespace highscores

@@ -28,12 +28,12 @@ Module1::Module1(platform::MessageBoxService& messageBox, platform::FileStore& f
 
 void Module1::LoadHighScores(HighScoreLabels& labels)
 {
-    const HighScoreFile::Loaded loaded = file_.load();
-    if (!loaded.table) {
-        takeErrorPath(loaded.damaged);
+    const std::optional<HighScoreTable> loaded = file_.load();
+    if (!loaded) {
+        takeErrorPath();
         return;
     }
-    setTable(*loaded.table);
+    setTable(*loaded);
     showTable(labels);
 }
 
@@ -71,14 +71,12 @@ void Module1::showTable(HighScoreLabels& labels) const
     }
 }
 
-void Module1::takeErrorPath(bool damaged)
+void Module1::takeErrorPath()
 {
     messageBox_.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
                      kErrorTitle);
-    // A damaged table is set aside before the default takes its place; where
-    // it cannot be, it stays as it is.
-    if (!damaged || !reportWriteFailure(file_.keepDamaged()))
-        reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)));
+    // The save sets a damaged table aside first, or leaves it as it is.
+    reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)));
     setTable(defaultTable(kDefaultNameInMemory));
 }
 

@@ -28,15 +28,16 @@ public:
     std::uint8_t newRank = 0;        // rank 1 to 3 of the last game that entered the table
 
     // Reads hs.hsd into the table and shows it in the labels. A file that
-    // cannot be read is reported and replaced by the default table; the
-    // labels then keep what they show.
+    // cannot be read is reported and replaced by the default table, a damaged
+    // one only once it has been set aside; the labels keep what they show.
     void LoadHighScores(HighScoreLabels& labels);
 
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
 
     // Writes the table to hs.hsd. False, after telling the player why, when
-    // it could not be written; the table in memory is not touched either way.
+    // it could not be written, or when a damaged table there could not be
+    // set aside first; the table in memory is not touched either way.
     bool SaveHighScores(const HighScoreTable& table);
 
     // The table as it stands in memory, and on screen.
@@ -44,7 +45,7 @@ public:
     void showTable(HighScoreLabels& labels) const;
 
 private:
-    void takeErrorPath(bool damaged);
+    void takeErrorPath();
     void setTable(const HighScoreTable& table);
     bool reportWriteFailure(const std::optional<platform::FileFailure>& failure);
 

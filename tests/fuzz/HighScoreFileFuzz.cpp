@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <type_traits>
 
 namespace {
@@ -31,21 +32,26 @@ public:
 
     platform::FileStart readStart(const QString& /*path*/, qint64 maxBytes) const override
     {
-        return {platform::FileStart::State::Read, bytes_.left(maxBytes)};
+        if (!bytes_)
+            return {platform::FileStart::State::Missing, {}};
+        return {platform::FileStart::State::Read, bytes_->left(maxBytes)};
     }
     std::optional<platform::FileFailure> replace(const QString& /*path*/, const QByteArray& bytes) override
     {
         bytes_ = bytes;
         return std::nullopt;
     }
-    // Only the error path sets a file aside; a load or a save never does.
     std::optional<platform::FileFailure> rename(const QString& /*from*/, const QString& /*to*/) override
     {
-        std::abort();
+        setAside = true;
+        bytes_.reset();
+        return std::nullopt;
     }
 
+    bool setAside = false;
+
 private:
-    QByteArray bytes_;
+    std::optional<QByteArray> bytes_;
 };
 
 void require(bool holds)
@@ -64,8 +70,8 @@ bool sameTable(const HighScoreTable& a, const HighScoreTable& b)
 void requireReadsBack(HighScoreFile& file, const HighScoreTable& table)
 {
     require(!file.save(table));
-    const HighScoreFile::Loaded again = file.load();
-    require(again.table && sameTable(*again.table, table));
+    const std::optional<HighScoreTable> again = file.load();
+    require(again && sameTable(*again, table));
 }
 
 // Tables of the input's lines that the name box would accept, three at a
@@ -95,13 +101,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     MemoryFileStore files(bytes);
     HighScoreFile file(files, QStringLiteral("game"));
-    const HighScoreFile::Loaded loaded = file.load();
-    // No table: the error path runs, and sets the file aside unless it is empty.
-    require(loaded.damaged == (!loaded.table && !bytes.isEmpty()));
+    const std::optional<HighScoreTable> loaded = file.load();
     // A new entry is saved among the loaded ones, so every table the game
-    // loads must read back as it was, whatever its names hold.
-    if (loaded.table)
-        requireReadsBack(file, *loaded.table);
+    // loads must read back as it was, whatever its names hold, and stays
+    // where it is. No table: the error path's save sets the file aside first,
+    // unless it is empty.
+    if (loaded)
+        requireReadsBack(file, *loaded);
+    else
+        require(!file.save(HighScoreTable{}));
+    require(files.setAside == (!loaded && !bytes.isEmpty()));
     requireStorableNamesReadBack(bytes);
     return 0;
 }

@@ -46,8 +46,8 @@ public:
     int shows = 0;
 };
 
-// The disk, until a test makes every write fail for a reason of its choosing
-// ("No space left on device").
+// The disk, until a test makes every write, or only every rename, fail for a
+// reason of its choosing ("No space left on device").
 class FailingFileStore final : public platform::FileStore {
 public:
     platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
@@ -60,10 +60,12 @@ public:
     }
     std::optional<platform::FileFailure> rename(const QString& from, const QString& to) override
     {
-        return failWrites ? platform::FileFailure{to, *failWrites} : disk_.rename(from, to);
+        const std::optional<QString>& failure = failWrites ? failWrites : failRenames;
+        return failure ? platform::FileFailure{to, *failure} : disk_.rename(from, to);
     }
 
     std::optional<QString> failWrites;
+    std::optional<QString> failRenames;
 
 private:
     platform::DiskFileStore disk_;

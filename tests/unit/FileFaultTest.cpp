@@ -96,6 +96,41 @@ TEST_F(FileFaults, ADamagedTableOutlivesAFullDiskOnTheErrorPath)
     EXPECT_EQ(readBytes(path("hs.hsd.bak")), damaged);
 }
 
+TEST_F(FileFaults, ADamagedTableThatCannotBeSetAsideIsNeverWrittenOver)
+{
+    const QByteArray damaged = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n");
+    const QString reason = QStringLiteral("Input/output error");
+    writeBytes(path(), damaged);
+    files.failRenames = reason;
+    table.LoadHighScores(mainWindow);
+    expectLoadError();
+    expectWriteFailure(1, "hs.hsd.bak", reason);
+    EXPECT_EQ(memory(), kNoneInMemory);
+
+    // OK and the clear each try the backup again and, failing, write nothing.
+    EXPECT_FALSE(entry.Command1_Click(QStringLiteral("Dan"))) << "the window stays open";
+    expectWriteFailure(2, "hs.hsd.bak", reason);
+    table.ClearHighScores(mainWindow);
+    expectWriteFailure(4, "hs.hsd.bak", reason);
+    EXPECT_EQ(fileBytes(), damaged);
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("hs.hsd")});
+    EXPECT_EQ(memory(), kNoneInMemory);
+
+    // Once the backup can be made, OK makes it, then saves.
+    files.failRenames.reset();
+    EXPECT_TRUE(entry.Command1_Click(QStringLiteral("Dan")));
+    EXPECT_EQ(readBytes(path("hs.hsd.bak")), damaged);
+    EXPECT_EQ(memory(), (Rows{"9,Dan", "0,none", "0,none"}));
+
+    // A damaged table that has gone meanwhile holds up nothing.
+    writeBytes(path(), damaged);
+    files.failRenames = reason;
+    table.LoadHighScores(mainWindow);
+    ASSERT_TRUE(QFile::remove(path()));
+    table.ClearHighScores(mainWindow);
+    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
+}
+
 TEST_F(FileFaults, ALinkToAPipeIsNeitherOpenedNorReplaced)
 {
     // Opening the pipe would stall the load until someone writes to it.
