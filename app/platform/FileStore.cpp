@@ -14,18 +14,36 @@
 namespace platform {
 namespace {
 
-// A write may stop short without an error; the next one then either goes on
-// or fails with the system's reason.
-bool writeAll(QIODevice& file, const QByteArray& bytes)
+// Writes all the bytes and syncs them to the disk; the reason when that
+// fails. A write may stop short without an error; the next one then either
+// goes on or fails with the system's reason.
+std::optional<QString> writeDurably(QFileDevice& file, const QByteArray& bytes)
 {
-    qint64 done = 0;
-    while (done < bytes.size()) {
+    for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0)
-            return false;
+            return file.errorString();
         done += written;
     }
-    return true;
+    // QSaveFile::commit() syncs too, but puts the file in place even when
+    // that fails, and a power cut could then leave an empty table.
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
+    return std::nullopt;
+}
+
+// The rename that put a file in place is kept through a power cut only once
+// its directory is synced. By then the new file is what the game reads, so a
+// failure here is no failed save: calling it one would leave memory and
+// screen on a table the disk no longer holds.
+void syncDirectoryOf(const QString& path)
+{
+    const int directory =
+        ::open(QFile::encodeName(QFileInfo(path).canonicalPath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory < 0)
+        return;
+    ::fsync(directory);
+    ::close(directory);
 }
 
 bool renameWithoutReplacing(const char* from, const char* to)
@@ -74,13 +92,13 @@ std::optional<FileFailure> DiskFileStore::replace(const QString& path, const QBy
     // of the table (Qt 6.4).
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileFailure{path, file.errorString()};
-    if (!writeAll(file, bytes)) {
-        const QString reason = file.errorString();
+    if (const std::optional<QString> reason = writeDurably(file, bytes)) {
         file.cancelWriting();
-        return FileFailure{path, reason};
+        return FileFailure{path, *reason};
     }
     if (!file.commit())
         return FileFailure{path, file.errorString()};
+    syncDirectoryOf(path);
     return std::nullopt;
 }
 

@@ -37,8 +37,9 @@ public:
     virtual FileStart readStart(const QString& path, qint64 maxBytes) const = 0;
 
     // Gives the file these bytes in one step: afterwards it holds either its
-    // old content or the new one, never part of it. Refuses to write over
-    // anything but a regular file, also when a link leads to it.
+    // old content or the new one, never part of it, and keeps it through a
+    // power cut. Refuses to write over anything but a regular file, also when
+    // a link leads to it.
     virtual std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) = 0;
 
     // Gives a file a new name that nothing has yet. Whatever already has it

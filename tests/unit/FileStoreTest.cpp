@@ -3,16 +3,11 @@
 #include "support/TableFiles.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 using namespace platform;
-using testing_support::readBytes;
 using testing_support::writeBytes;
 
 TEST(AnsiCodePage, IsWindowsCodePage932AndKnowsWhatItCannotKeep)
@@ -58,29 +53,4 @@ TEST_F(DiskFiles, ReadsOnlyRegularFilesAndOnlyTheirStart)
     QFile huge(path("huge"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(3LL << 30));
     EXPECT_EQ(files.readStart(path("huge"), 1 << 20).bytes.size(), 1 << 20);
-}
-
-TEST_F(DiskFiles, ReplaceWritesANewFileAndNeverOverAPipe)
-{
-    EXPECT_FALSE(files.replace(path("hs.hsd"), "old"));
-    // A second name for the old file still shows the old bytes afterwards:
-    // they were never emptied or overwritten in place.
-    ASSERT_EQ(::link(QFile::encodeName(path("hs.hsd")).constData(), QFile::encodeName(path("old")).constData()), 0);
-    EXPECT_FALSE(files.replace(path("hs.hsd"), "new"));
-    EXPECT_EQ(readBytes(path("hs.hsd")), "new");
-    EXPECT_EQ(readBytes(path("old")), "old");
-
-    // QSaveFile alone would rename its temporary file over the pipe.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(path("pipe"), path("link")));
-    for (const char* name : {"pipe", "link"}) {
-        const std::optional<FileFailure> failure = files.replace(path(name), "x");
-        ASSERT_TRUE(failure) << name;
-        EXPECT_EQ(failure->path, path(name));
-        EXPECT_FALSE(failure->reason.isEmpty());
-    }
-    struct stat info {};
-    ASSERT_EQ(::lstat(QFile::encodeName(path("pipe")).constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_EQ(QFileInfo(path("link")).symLinkTarget(), path("pipe"));
 }
