@@ -1,14 +1,8 @@
 #include "platform/AnsiCodePage.h"
-#include "platform/FileStore.h"
-#include "support/TableFiles.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
-using testing_support::writeBytes;
 
 TEST(AnsiCodePage, IsWindowsCodePage932AndKnowsWhatItCannotKeep)
 {
@@ -31,26 +25,4 @@ TEST(AnsiCodePage, AsciiReadsTheSameAloneAsBesideJapanese)
     EXPECT_EQ(fromAnsi(ascii + QByteArray::fromHex("96bc")), alone + QStringLiteral("名"));
     EXPECT_EQ(toAnsi(alone + QStringLiteral("名")), ascii + QByteArray::fromHex("96bc"));
     EXPECT_EQ(toAnsi(alone), ascii);
-}
-
-class DiskFiles : public ::testing::Test {
-protected:
-    QString path(const char* name) const { return directory.filePath(QString::fromLatin1(name)); }
-
-    QTemporaryDir directory;
-    DiskFileStore files;
-};
-
-TEST_F(DiskFiles, ReadsOnlyRegularFilesAndOnlyTheirStart)
-{
-    writeBytes(path("table"), "12,Taro\r\n");
-    EXPECT_EQ(files.readStart(path("table"), 1024).bytes, "12,Taro\r\n");
-    EXPECT_EQ(files.readStart(path("missing"), 1024).state, FileStart::State::Missing);
-    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("folder")));
-    EXPECT_EQ(files.readStart(path("folder"), 1024).state, FileStart::State::NotARegularFile);
-
-    // A sparse file of 3 GiB costs no disk; reading it whole would cost memory.
-    QFile huge(path("huge"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(3LL << 30));
-    EXPECT_EQ(files.readStart(path("huge"), 1 << 20).bytes.size(), 1 << 20);
 }
