@@ -95,10 +95,10 @@ public:
     static constexpr platform::Twips kMarkerRestLeft = 600;  // the gauge marker at a gauge of 0
     static constexpr platform::Twips kMarkerRestTop = 3120;
 
+private:
     // One square per life left.
     static QString lifeMeter(platform::Integer missCount);
 
-private:
     // Start! leaves a sliver of each target in sight; a respawn puts it
     // wholly above the play field.
     static constexpr platform::Twips kStartTop = -400;

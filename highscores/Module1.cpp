@@ -34,7 +34,7 @@ void Module1::LoadHighScores(HighScoreLabels& labels)
         return;
     }
     setTable(*loaded);
-    showTable(labels);
+    showTable(labels, table());
 }
 
 void Module1::ClearHighScores(HighScoreLabels& labels)
@@ -46,7 +46,7 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
     if (reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile))))
         return;
     setTable(defaultTable(kDefaultNameInMemory));
-    showTable(labels);
+    showTable(labels, table());
 }
 
 bool Module1::SaveHighScores(const HighScoreTable& table)
@@ -62,12 +62,12 @@ HighScoreTable Module1::table() const
     return table;
 }
 
-void Module1::showTable(HighScoreLabels& labels) const
+void Module1::showTable(HighScoreLabels& labels, const HighScoreTable& table)
 {
-    for (std::size_t i = 0; i < hiNames.size(); ++i) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
         const int index = static_cast<int>(i);
-        labels.setLabel3Caption(index, hiNames[i]);
-        labels.setLabel3Caption(index + 3, platform::numberText(hiScores[i]));
+        labels.setLabel3Caption(index, table[i].name);
+        labels.setLabel3Caption(index + 3, platform::numberText(table[i].level));
     }
 }
 

@@ -40,9 +40,10 @@ public:
     // set aside first; the table in memory is not touched either way.
     bool SaveHighScores(const HighScoreTable& table);
 
-    // The table as it stands in memory, and on screen.
+    // The table as it stands in memory.
     HighScoreTable table() const;
-    void showTable(HighScoreLabels& labels) const;
+    // Shows a table in the main window's labels: names, then levels.
+    static void showTable(HighScoreLabels& labels, const HighScoreTable& table);
 
 private:
     void takeErrorPath();

@@ -37,11 +37,10 @@ bool NameEntry::Command1_Click(const QString& text)
     // The names as the reload left them, beside the levels just saved: a
     // reload that failed leaves "none" for every name, but the table still
     // shows which levels were reached.
-    for (std::size_t i = 0; i < saved.size(); ++i) {
-        const int index = static_cast<int>(i);
-        mainWindow_.setLabel3Caption(index, table_.hiNames[i]);
-        mainWindow_.setLabel3Caption(index + 3, platform::numberText(saved[i].level));
-    }
+    HighScoreTable shown = table_.table();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i].level = saved[i].level;
+    Module1::showTable(mainWindow_, shown);
     return true;
 }
 
