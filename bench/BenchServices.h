@@ -2,7 +2,7 @@
 
 #include "highscores/Module1.h"
 #include "platform/FileStore.h"
-#include "support/FakeServices.h"
+#include "support/Fakes.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // How fast the rules run without a window: ticks and judged presses per second.
 #include "BenchServices.h"
+#include "PerfectPlayer.h"
 #include "game/Form1.h"
-#include "support/PerfectPlayer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@ void BM_TicksWithAPerfectPlayer(benchmark::State& state)
     for (auto _ : state) {
         form.Timer1_Timer();
         for (int i = 0; i < 2; ++i) {
-            if (const int button = testing_support::perfectPress(form, static_cast<std::size_t>(i)))
+            if (const int button = bench::perfectPress(form, static_cast<std::size_t>(i)))
                 form.Command3_MouseDown(i, button);
         }
         // Levels past ~200 fall too fast to score; start over well before.

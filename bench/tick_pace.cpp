@@ -2,9 +2,9 @@
 // 30 ms tick, how far does the game clock drift from the wall clock, and how
 // much CPU does the game take while playing and while idle.
 #include "BenchServices.h"
+#include "PerfectPlayer.h"
 #include "game/Form1Window.h"
 #include "platform/PacedTimer.h"
-#include "support/PerfectPlayer.h"
 #include "ui/GameLook.h"
 
 #include <QApplication>
@@ -116,7 +116,7 @@ PaceReport playTimedGame(game::Form1Window& window)
         ticks.push_back(Clock::now());
         const game::Form1& form = window.form();
         for (int i = 0; i < 2; ++i) {
-            const int press = testing_support::perfectPress(form, static_cast<std::size_t>(i));
+            const int press = bench::perfectPress(form, static_cast<std::size_t>(i));
             if (press == 0)
                 continue;
             auto* button = window.findChild<QWidget*>(QStringLiteral("Command3(%1)").arg(i));

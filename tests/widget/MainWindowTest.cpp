@@ -1,172 +1,111 @@
-#include "support/MainWindowFixture.h"
-#include "ui/GraphicalButton.h"
-
-#include <QFontInfo>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "MainWindowFixture.h"
 
 using namespace testing_support;
-
-namespace {
-
-struct Placement {
-    const char* name;
-    int left, top, width, height;  // twips, relative to the container
-};
-
-// Every control of the main window at its designed place and size.
-const Placement kDesigned[] = {
-    {"Frame1", 1800, 0, 1050, 3870},     {"Line1(0)", 0, 2790, 1080, 45},     {"Line1(1)", 0, 3225, 1080, 45},
-    {"Label4", 30, 300, 1830, 870},      {"Image1", 240, -105, 1500, 1500},   {"Shape1", 600, 3120, 495, 150},
-    {"Image2(0)", 600, 1410, 480, 2385}, {"Label1(0)", 390, 1365, 1035, 195}, {"Label1(1)", 345, 3630, 1035, 195},
-    {"Label1(2)", 1065, 3105, 495, 195}, {"Label1(3)", 1035, 2250, 495, 195}, {"Label2", 2865, 2415, 660, 405},
-    {"Label5", 3525, 2430, 1650, 360},   {"Command2", 2955, 2910, 2355, 945}, {"Command1", 3090, 1950, 2070, 465},
-    {"Frame2", 3015, 180, 2310, 1665},   {"Label3(0)", 60, 435, 1770, 405},   {"Label3(1)", 60, 840, 1770, 405},
-    {"Label3(2)", 60, 1245, 1770, 405},  {"Label3(3)", 1800, 435, 420, 345},  {"Label3(4)", 1710, 780, 510, 345},
-    {"Label3(5)", 1710, 1125, 510, 345}, {"Command4", 675, 1410, 1575, 210},
-};
-
-}  // namespace
-
 using MainWindow = MainWindowFixture;
 
-TEST_F(MainWindow, HasTheDesignedClientAreaTitleAndIcon)
+TEST_F(MainWindow, IsLaidOutAsDesigned)
 {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zentap3"));
-    EXPECT_EQ(window.size(), QSize(358, 258));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the layout assumes its client size";
-    EXPECT_FALSE(window.windowIcon().isNull());
+    // At its designed place, in the size the layout assumes.
+    EXPECT_EQ(describe(window, true), "Form1 242,144 358x258 13px #000000 fixed Zentap3");
     EXPECT_EQ(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    EXPECT_EQ(layoutOf(window), kMainWindowLayout);
+    EXPECT_EQ(child<QLabel>(&window, "Image1").pixmap().devicePixelRatio(), 1.0) << "artwork for this density";
+    // What the player sees: pale cyan window, white play field, yellow lines,
+    // the marker white over the gauge scale, its right edge under the "-0".
+    const QImage shot = window.grab().toImage();
+    // clang-format off
+    for (const auto& [x, y, rgb] : {std::tuple{100, 250, 0xC0FFFFU}, {150, 100, 0xFFFFFFU}, {150, 187, 0xFFFF00U},
+                                    {150, 216, 0xFFFF00U}, {50, 212, 0xFFFFFFU}, {72, 208, 0xC0FFFFU}})
+        EXPECT_EQ(shot.pixel(x, y) & 0xFFFFFFU, rgb) << x << "," << y;
+    // clang-format on
 }
 
-TEST_F(MainWindow, EveryControlSitsAtItsDesignedPixels)
+// One game by real clicks and presses. Clicks where they mean nothing, and
+// keys, change nothing, whether idle, running or behind a message.
+TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
 {
-    for (const Placement& p : kDesigned) {
-        const QRect expected(qRound(p.left / 15.0), qRound(p.top / 15.0), qRound(p.width / 15.0),
-                             qRound(p.height / 15.0));
-        EXPECT_EQ(control(p.name).geometry(), expected) << p.name;
-    }
-}
-
-TEST_F(MainWindow, FontsAreTheJapaneseGothicAtTheirPixelSizes)
-{
-    struct FontCase {
-        const char* name;
-        int pixels;
-        bool bold;
+    auto &start = child(&window, "Command2"), &giveUp = child(&window, "Command1");
+    // Target 0 red by the first draw, 0.25; target 1 blue by the second, 0.75.
+    auto &red = child(&window, "Command3(0)"), &blue = child(&window, "Command3(1)");
+    const auto state = [this] { return std::pair(layoutOf(window), messageBox.shown.size()); };
+    // Right and middle clicks everywhere, left clicks on all but the enabled
+    // buttons, and keys that no control takes.
+    const auto strayEverywhere = [&] {
+        const auto before = state();
+        for (QWidget* w : window.findChildren<QWidget*>())
+            for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
+                if (button != Qt::LeftButton || !qobject_cast<QAbstractButton*>(w) || !w->isEnabled())
+                    QTest::mouseClick(w, button);
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_1, Qt::Key_Escape, Qt::Key_F1, Qt::Key_Left, Qt::Key_Return,
+                                  Qt::Key_Enter, Qt::Key_Space, Qt::Key_Backspace})
+            QTest::keyClick(&window, key);
+        EXPECT_EQ(state(), before);
     };
-    const FontCase cases[] = {{"Label4", 64, true},     {"Label5", 21, false},   {"Label2", 24, false},
-                              {"Label1(0)", 13, true},  {"Command2", 37, true},  {"Command1", 12, false},
-                              {"Label3(0)", 13, false}, {"Label3(3)", 21, true}, {"Frame2", 24, true},
-                              {"Command4", 11, false}};
-    for (const FontCase& c : cases) {
-        const QFont font = control(c.name).font();
-        EXPECT_EQ(font.pixelSize(), c.pixels) << c.name;
-        EXPECT_EQ(font.bold(), c.bold) << c.name;
-        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic")) << c.name;
-    }
-}
+    // The real timer brings a fresh target down into the hit zone.
+    const auto waitInZone = [this](std::size_t i) {
+        const game::CommandButton& target = window.form().Command3.at(i);
+        return QTest::qWaitFor([&] { return game::Form1::inHitZone(target) && target.Caption.isEmpty(); }, 10000);
+    };
 
-TEST_F(MainWindow, CaptionsColoursAndAlignmentAsDesigned)
-{
-    EXPECT_EQ(control<QLabel>("Label4").text(), QStringLiteral("0"));
-    EXPECT_EQ(control<QLabel>("Label4").palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_TRUE(control<QLabel>("Label4").alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(control<QLabel>("Label3(5)").alignment() & Qt::AlignRight);
-    EXPECT_EQ(control<QLabel>("Label5").text(), QStringLiteral("■■■■■"));
-    EXPECT_EQ(control<QLabel>("Label1(2)").palette().color(QPalette::WindowText), QColor(128, 128, 255));
-    EXPECT_EQ(control<QLabel>("Label1(3)").palette().color(QPalette::WindowText), QColor(64, 64, 255));
-    EXPECT_EQ(control("Frame2").palette().color(QPalette::WindowText), QColor(0, 192, 192));
-    EXPECT_EQ(control<QPushButton>("Command4").text(), QStringLiteral("ハイスコアのクリア"));
-    EXPECT_EQ(control<QLabel>("Label3(0)").text(), QStringLiteral("None"));
-
-    // What the player sees: pale cyan window, white play field, yellow lines.
-    EXPECT_EQ(pixelAt(100, 250), QColor(192, 255, 255));
-    EXPECT_EQ(pixelAt(150, 100), QColor(255, 255, 255));
-    EXPECT_EQ(pixelAt(150, 187), QColor(255, 255, 0));
-    EXPECT_EQ(pixelAt(150, 216), QColor(255, 255, 0));
-}
-
-TEST_F(MainWindow, LegendAndMarkerStackAsDesigned)
-{
-    // Later siblings are drawn over earlier ones.
-    const QObjectList& children = window.children();
-    const auto place = [&](const char* name) { return children.indexOf(&control(name)); };
-    const char* backToFront[] = {"Label2",    "Image1",    "Label4",    "Label5",    "Image2(0)", "Shape1",
-                                 "Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Frame1",    "Command2"};
-    for (std::size_t i = 1; i < std::size(backToFront); ++i)
-        EXPECT_LT(place(backToFront[i - 1]), place(backToFront[i])) << backToFront[i];
-
-    // The marker shows white over the blue gauge scale.
-    EXPECT_EQ(pixelAt(50, 212), QColor(255, 255, 255));
-}
-
-TEST_F(MainWindow, StartAndGiveUpAsRealClicks)
-{
-    auto& start = control<QPushButton>("Command2");
-    auto& giveUp = control<QPushButton>("Command1");
-    auto& target0 = control<ui::GraphicalButton>("Command3(0)");
-    EXPECT_FALSE(giveUp.isEnabled());
-    EXPECT_FALSE(target0.isVisible());
-
+    strayEverywhere();
+    QTest::mouseDClick(&start, Qt::LeftButton);
     QTest::mouseClick(&start, Qt::LeftButton);
-    EXPECT_FALSE(start.isEnabled());
-    EXPECT_TRUE(giveUp.isEnabled());
-    EXPECT_FALSE(control("Command4").isEnabled());
-    EXPECT_TRUE(target0.isVisible());
+    EXPECT_EQ(random.reseeds, 2) << "Start! three times quickly starts one game, which draws two colours";
+    EXPECT_EQ(
+        describe(start) + "|" + describe(giveUp) + "|" + describe(child(&window, "Command4")),
+        "37px bold on 16777088 disabled Start!|12px #000000 Give Up|11px on 12632256 disabled ハイスコアのクリア");
     // Top -400, Left -15 in the play field: almost wholly above it, clipped.
-    EXPECT_EQ(target0.geometry(), QRect(-1, -27, 73, 27));
-    EXPECT_EQ(target0.backColor(), 255);
-    EXPECT_EQ(control<ui::GraphicalButton>("Command3(1)").backColor(), 16711680);
+    EXPECT_EQ(describe(red, true) + "|" + describe(blue), "Command3(0) -1,-27 73x27 13px on 255 |13px on 16711680 ");
+    strayEverywhere();
 
-    QTest::mouseClick(&giveUp, Qt::LeftButton);
-    ASSERT_EQ(messageBox.shown.size(), 1U);
-    EXPECT_EQ(messageBox.shown[0].prompt, QStringLiteral("GameOver\r\nLevel:0"));
-    EXPECT_TRUE(start.isEnabled());
-    EXPECT_FALSE(giveUp.isEnabled());
-    EXPECT_FALSE(target0.isVisible());
-}
+    ASSERT_TRUE(waitInZone(0));
+    QTest::mouseClick(&red, Qt::MiddleButton);
+    QTest::mousePress(&red, Qt::LeftButton);
+    EXPECT_EQ(describe(red), "13px on 16777215 OK") << "the middle button is not judged, the left one is";
+    // Its release may go to a game-over message instead: never held down.
+    EXPECT_EQ(red.grab().toImage().pixelColor(10, 0), QColor(255, 255, 255)) << "drawn raised";
+    QTest::mouseRelease(&red, Qt::LeftButton);
+    ASSERT_TRUE(waitInZone(1));
+    QTest::mouseClick(&blue, Qt::LeftButton);
+    EXPECT_EQ(describe(blue) + "|" + describe(child(&window, "Label5")),
+              "13px on 12632256 disabled miss|21px #000000 ■■■■");
+    EXPECT_EQ(child(&window, "Shape1").y(), 208) << "one good press, then one wrong one";
 
-TEST_F(MainWindow, RealPressesOnTheFallingTargetsAreJudged)
-{
-    QTest::mouseClick(&control("Command2"), Qt::LeftButton);
-    auto& red = control<ui::GraphicalButton>("Command3(0)");   // first draw 0.25: red
-    auto& blue = control<ui::GraphicalButton>("Command3(1)");  // second draw 0.75: blue
-    const auto inZone = [this](int i) {
-        return game::Form1::inHitZone(window.form().Command3[static_cast<std::size_t>(i)]);
+    // Give Up. While its message is up, the player presses target 0, back in
+    // the hit zone, with the wrong button, and Give Up, through the window
+    // system. The message is a real one, twice: its prompt no text to select,
+    // OK its default and Enter's answer, Escape answering Cancel.
+    ASSERT_TRUE(waitInZone(0));
+    messageBox.whileOpen = [&] {
+        using enum platform::MessageBoxResult;
+        for (const auto& [key, answer] : {std::pair{Qt::Key_Escape, Cancel}, {Qt::Key_Return, Ok}}) {
+            QTimer::singleShot(0, [&, key = key] {
+                const auto before = state();
+                QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, red.mapTo(&window, red.rect().center()));
+                QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, giveUp.geometry().center());
+                QTest::keyClick(window.windowHandle(), Qt::Key_Space);
+                EXPECT_EQ(state(), before);
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                EXPECT_EQ(box->textInteractionFlags(), Qt::NoTextInteraction);
+                EXPECT_EQ(box->buttons().size(), 2);
+                EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
+                QTest::keyClick(box, key);
+            });
+            EXPECT_EQ(ui::QtMessageBox().show(QStringLiteral("GameOver"), platform::MessageBoxButtons::OkCancel, {}),
+                      answer);
+        }
     };
-
-    // The real timer brings target 0 down into the hit zone.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return inZone(0); }, 10000));
-    QTest::mousePress(&red, Qt::MiddleButton);
-    QTest::mouseRelease(&red, Qt::MiddleButton);
-    EXPECT_TRUE(red.text().isEmpty()) << "the middle button is not judged";
-    QTest::mousePress(&red, Qt::RightButton);
-    QTest::mouseRelease(&red, Qt::RightButton);
-    EXPECT_EQ(red.text(), QStringLiteral("miss"));
-    EXPECT_FALSE(red.isEnabled());
-    EXPECT_EQ(red.backColor(), 12632256);
-    EXPECT_EQ(control<QLabel>("Label5").text(), QStringLiteral("■■■■"));
-
-    ASSERT_TRUE(QTest::qWaitFor([&] { return inZone(1); }, 10000));
-    QTest::mousePress(&blue, Qt::RightButton);
-    QTest::mouseRelease(&blue, Qt::RightButton);
-    EXPECT_EQ(blue.text(), QStringLiteral("OK"));
-    EXPECT_EQ(blue.backColor(), 16777215);
-    EXPECT_EQ(window.form().gauge, 0) << "one wrong press, then one good one";
-    EXPECT_EQ(control("Shape1").y(), 208);
+    QTest::mouseClick(&giveUp, Qt::LeftButton);
+    EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
+    EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(red),
+              "37px bold on 16777088 Start!|12px #000000 disabled Give Up|13px on 255 hidden ");
 }
 
-TEST_F(MainWindow, APressLeavesNoTargetHeldDown)
+int main(int argc, char** argv)
 {
-    QTest::mouseClick(&control("Command2"), Qt::LeftButton);
-    auto& target = control<ui::GraphicalButton>("Command3(0)");
-    // The release of a press that ends the game goes to the game-over
-    // message, never to the target.
-    QTest::mousePress(&target, Qt::LeftButton);
-    EXPECT_FALSE(target.isDown());
-    EXPECT_EQ(target.grab().toImage().pixelColor(10, 0), QColor(255, 255, 255)) << "drawn raised";
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // widget tests never need a display
+    QApplication app(argc, argv);
+    ui::installGameLook();
+    return RUN_ALL_TESTS();
 }

@@ -4,14 +4,7 @@
 
 #include <cstddef>
 
-namespace testing_support {
-
-// The button that scores on a target of this colour: 1 (left) for red,
-// 2 (right) for blue.
-inline int buttonFor(const game::CommandButton& target)
-{
-    return target.BackColor == platform::colours::kRed ? 1 : 2;
-}
+namespace bench {
 
 // The press a perfect player makes on target index now: the button of its
 // colour (1 left for red, 2 right for blue) while it is live in the hit zone;
@@ -22,7 +15,7 @@ inline int perfectPress(const game::Form1& form, std::size_t index)
     const game::CommandButton& target = form.Command3[index];
     if (form.gauge == game::Form1::kLevelUpGauge || !game::Form1::inHitZone(target) || !target.Caption.isEmpty())
         return 0;
-    return buttonFor(target);
+    return target.BackColor == platform::colours::kRed ? 1 : 2;
 }
 
-}  // namespace testing_support
+}  // namespace bench

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# A new player's way through every window, on a desktop with a window manager.
+# Without hs.hsd the load error comes before the main window; Enter closes it
+# and leaves the default table on disk. Presses are judged by eye: a good one
+# turns the target white and ten make level 1; a wrong one turns it grey.
+# Give Up and Enter end the game, and the name-entry window opens with its
+# frame centred on the screen. While it is open, a second game is started and
+# its window closed mid-game: that game ends without a word. The name typed
+# and Alt+O go into hs.hsd, and the main window comes back idle. Last, the
+# clear button asks first: Escape keeps the table, Enter resets it.
+source "$(dirname "$0")/lib.sh"
+
+e2e_start_x
+e2e_start_game
+box=$(e2e_window エラー)
+e2e_window_gone Zentap3 || e2e_fail "the main window showed before the load error"
+e2e_screenshot root load-error
+e2e_key "$box" Return
+main=$(e2e_window Zentap3)
+printf '0,None\r\n0,None\r\n0,None\r\n' >"$E2E_WORK/default"
+cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/default" || e2e_fail "hs.hsd is not the default table: $(od -c "$E2E_WORK/hs.hsd")"
+geometry=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: //p')
+[[ $geometry == 358x258 ]] || e2e_fail "client area is $geometry, not 358x258"
+
+# The middle of the level's digit: blue in a "1", hollow in a "0".
+level_one_shown() {
+    [[ $(e2e_column "$main" 62 46 | sed -n 's/^45 //p') == 0,0,255 ]]
+}
+target_in_field() {
+    e2e_column "$main" $E2E_FIELD_X 258 | grep -qE " ($E2E_RED|$E2E_BLUE)\$"
+}
+
+e2e_click "$main" 275 225 # Start!
+for _ in $(seq 10); do
+    e2e_press_next_target "$main" good 255,255,255
+done
+e2e_wait_for 10 level_one_shown || e2e_fail "ten good presses did not make level 1"
+e2e_press_next_target "$main" wrong 192,192,192
+e2e_screenshot "$main" mid-game
+e2e_click "$main" 275 145 # Give Up
+e2e_key "$(e2e_window vorpa)" Return
+
+# The outer frame, in screen pixels, centred by its size in twips with the
+# half twip dropped, on the 1024 x 768 screen.
+form2=$(e2e_window Form2)
+frame_centred() {
+    local x y width height left right top bottom
+    read -r x y width height <<<"$(xwininfo -id "$form2" | awk '/Absolute upper-left X/ { x = $NF }
+        /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }')"
+    IFS=', ' read -r left right top bottom <<<"$(xprop -id "$form2" -notype _NET_FRAME_EXTENTS | sed 's/.*= //')"
+    awk -v x=$((x - left)) -v y=$((y - top)) -v w=$((width + left + right)) -v h=$((height + top + bottom)) '
+        function centred(screen, outer,  d) { d = int((screen - outer) * 15 / 2); return int(d / 15 + (d < 0 ? -0.5 : 0.5)) }
+        BEGIN { exit !(h > 185 && x == centred(1024, w) && y == centred(768, h)) }'
+}
+e2e_wait_for 5 frame_centred || e2e_fail "the name-entry window's frame is not centred: $(xwininfo -id "$form2")"
+e2e_screenshot root name-entry
+
+timeout 10 xdotool windowactivate --sync "$main" # from under the name window
+e2e_click "$main" 275 225                        # Start! while the name waits
+e2e_wait_for 10 target_in_field || e2e_fail "the second game did not start"
+wmctrl -i -c "$main"
+e2e_wait_for 10 e2e_window_gone Zentap3 || e2e_fail "the main window did not close"
+# Left running, five fall-throughs would end that game within seven seconds.
+! e2e_wait_for 9 e2e_find_window vorpa || e2e_fail "the closed window's game ended with a message"
+
+timeout 10 xdotool windowfocus --sync "$form2" type Taro
+xdotool key --window "$form2" alt+o
+e2e_wait_for 10 e2e_window_gone Form2 || e2e_fail "OK did not close the name-entry window"
+# Since the first start, memory has held the default table as "none".
+printf '1,Taro\r\n0,none\r\n0,none\r\n' >"$E2E_WORK/table"
+cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/table" || e2e_fail "hs.hsd does not hold Taro at level 1: $(od -c "$E2E_WORK/hs.hsd")"
+main=$(e2e_window Zentap3)
+! e2e_wait_for 3 target_in_field || e2e_fail "the main window came back with a game running"
+e2e_screenshot root after-name-entry
+
+for answer in "Escape table" "Return default"; do
+    read -r key expected <<<"$answer"
+    e2e_click "$main" 298 113 # ハイスコアのクリア
+    e2e_key "$(e2e_window 確認)" "$key"
+    e2e_wait_for 10 e2e_window_gone 確認 || e2e_fail "$key did not close the question"
+    e2e_wait_for 5 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/$expected" ||
+        e2e_fail "$key left hs.hsd as $(od -c "$E2E_WORK/hs.hsd")"
+done
+echo "PASS: first start, presses judged by eye, a level entered with its name, a closed game silent, the table cleared"

@@ -1,0 +1,137 @@
+// The services the game calls, as tests put them in: they record what was
+// asked and answer from a script. And hs.hsd's bytes on disk.
+#pragma once
+
+#include "highscores/MainWindowLink.h"
+#include "highscores/NameEntryOpener.h"
+#include "platform/FileStore.h"
+#include "platform/MessageBoxService.h"
+#include "platform/RandomSource.h"
+
+#include <QFile>
+#include <QString>
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// What a fresh or cleared hs.hsd holds.
+inline const QByteArray kDefaultTableBytes = QByteArrayLiteral("0,None\r\n0,None\r\n0,None\r\n");
+
+inline void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every box shown, as "title|prompt"; answers from a script, OK once it runs
+// out. whileOpen runs while the box is "up", to look at the game then.
+class FakeMessageBox final : public platform::MessageBoxService {
+public:
+    platform::MessageBoxResult show(const QString& prompt, platform::MessageBoxButtons buttons,
+                                    const QString& title) override
+    {
+        shown.push_back(title + u'|' + prompt);
+        asked.push_back(buttons);
+        if (whileOpen)
+            whileOpen();
+        if (answers.empty())
+            return platform::MessageBoxResult::Ok;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<QString> shown;
+    std::vector<platform::MessageBoxButtons> asked;
+    std::deque<platform::MessageBoxResult> answers;
+    std::function<void()> whileOpen;
+};
+
+// Plays back a fixed sequence of draws, cycling; counts the reseeds.
+class ScriptedRandom final : public platform::RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<float> draws = {0.25F}) : draws_(std::move(draws)) {}
+    void reseedFromClock() override { ++reseeds; }
+    float next() override { return draws_[next_++ % draws_.size()]; }
+
+    int reseeds = 0;
+
+private:
+    std::vector<float> draws_;
+    std::size_t next_ = 0;
+};
+
+class RecordingNameEntry final : public highscores::NameEntryOpener {
+public:
+    void showNameEntry() override
+    {
+        ++requests;
+        if (onRequest)
+            onRequest();
+    }
+
+    int requests = 0;
+    std::function<void()> onRequest;
+};
+
+// A table as "level,name" rows, best first, so failures print readably.
+using Rows = std::vector<std::string>;
+
+// The main window's table with its designed captions; counts how often it
+// is brought forward.
+class FakeMainWindow final : public highscores::MainWindowLink {
+public:
+    void setLabel3Caption(int index, const QString& caption) override { captions.at(index) = caption; }
+    void Show() override { ++shows; }
+
+    Rows rows() const
+    {
+        Rows rows;
+        for (std::size_t i = 0; i < 3; ++i)
+            rows.push_back(captions[i + 3].toStdString() + "," + captions[i].toStdString());
+        return rows;
+    }
+
+    std::array<QString, 6> captions{"None", "None", "None", "0", "0", "0"};
+    int shows = 0;
+};
+
+// The disk, until a test makes every write, or only every rename, fail for a
+// reason of its choosing.
+class FailingFileStore final : public platform::FileStore {
+public:
+    platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
+    {
+        return disk_.readStart(path, maxBytes);
+    }
+    std::optional<platform::FileFailure> replace(const QString& path, const QByteArray& bytes) override
+    {
+        return failWrites ? platform::FileFailure{path, *failWrites} : disk_.replace(path, bytes);
+    }
+    std::optional<platform::FileFailure> rename(const QString& from, const QString& to) override
+    {
+        const std::optional<QString>& failure = failWrites ? failWrites : failRenames;
+        return failure ? platform::FileFailure{to, *failure} : disk_.rename(from, to);
+    }
+
+    std::optional<QString> failWrites;
+    std::optional<QString> failRenames;
+
+private:
+    platform::DiskFileStore disk_;
+};
+
+}  // namespace testing_support

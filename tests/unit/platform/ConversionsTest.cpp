@@ -1,0 +1,76 @@
+// Numbers as the game counts, reads and writes them. (The code page of
+// hs.hsd is tested through the table's reading and saving.)
+#include "platform/CheckedInteger.h"
+#include "platform/Conversions.h"
+#include "platform/RunTimeError.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace platform;
+
+namespace {
+
+// The number of the run-time error the action raises; 0 for none.
+int errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RunTimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+constexpr int kOverflow = 6;
+constexpr int kTypeMismatch = 13;
+
+}  // namespace
+
+TEST(CheckedInteger, IsExactWithinSixteenBitsAndOverflowsPastThem)
+{
+    EXPECT_EQ(addChecked(32766, 1), 32767);
+    EXPECT_EQ(subtractChecked(-32767, 1), -32768);
+    EXPECT_EQ(multiplyChecked(170, -3), -510);
+    EXPECT_EQ(errorOf([] { addChecked(32767, 1); }), kOverflow);
+    EXPECT_EQ(errorOf([] { subtractChecked(-32768, 1); }), kOverflow);
+    EXPECT_EQ(errorOf([] { multiplyChecked(170, 193); }), kOverflow);
+    EXPECT_EQ(RunTimeError::overflow().reportText(), QStringLiteral("Run-time error '6':\n\nOverflow"));
+}
+
+TEST(Conversions, TextAndNumbersBothWays)
+{
+    EXPECT_EQ(numberText(16711680), QStringLiteral("16711680"));
+    EXPECT_EQ(numberText(9.0 + 1.0), QStringLiteral("10"));
+    EXPECT_EQ(textToLong(QStringLiteral(" 12 ")), 12);
+    EXPECT_EQ(textToByte(QStringLiteral("255")), 255);
+    EXPECT_EQ(textToByte(QStringLiteral("0.5")), 0) << "halves go to the even neighbour";
+    EXPECT_EQ(roundToLong(3.5), 4);
+    EXPECT_EQ(roundToLong(-2.5), -2);
+    EXPECT_EQ(roundToLong(-2147483648.0), -2147483647 - 1);
+    for (const char* outOfByte : {"256", "-1"})
+        EXPECT_EQ(errorOf([&] { textToByte(QString::fromLatin1(outOfByte)); }), kOverflow) << outOfByte;
+    EXPECT_EQ(errorOf([] { roundToLong(2147483648.0); }), kOverflow);
+    EXPECT_EQ(errorOf([] { roundToLong(std::nan("")); }), kOverflow);
+    EXPECT_EQ(errorOf([] { textToDouble(QStringLiteral("None")); }), kTypeMismatch);
+    EXPECT_EQ(errorOf([] { textToDouble(QString()); }), kTypeMismatch);
+}
+
+TEST(Conversions, LeadingNumberReadsOnlyTheNumberAtTheStart)
+{
+    const std::pair<const char*, double> cases[] = {{"  12abc", 12}, {"\t-3.5e2x", -350}, {"7e", 7}, {".5", 0.5},
+                                                    {"+4.", 4},      {"abc", 0},          {".", 0},  {"", 0}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(leadingNumber(QString::fromLatin1(text)), number) << text;
+}
+
+TEST(Conversions, FirstUtf16BytesKeepsWholeCharacters)
+{
+    EXPECT_EQ(firstUtf16Bytes(QStringLiteral("Alexandria"), 16), QStringLiteral("Alexandr"));
+    EXPECT_EQ(firstUtf16Bytes(QStringLiteral("名無しさん"), 16), QStringLiteral("名無しさん"));
+    // Eight code units would end inside the emoji's surrogate pair.
+    EXPECT_EQ(firstUtf16Bytes(QStringLiteral("abcdefg") + QString::fromUcs4(U"\U0001F600"), 16),
+              QStringLiteral("abcdefg"));
+}

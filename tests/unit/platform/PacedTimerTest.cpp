@@ -1,0 +1,66 @@
+// The game tick against the wall clock. A sleep here stands for an event
+// loop kept busy; nothing waits on a fixed delay for the timer itself.
+#include "platform/PacedTimer.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+using platform::PacedTimer;
+
+namespace {
+
+class PacedTimerTest : public ::testing::Test {
+protected:
+    PacedTimerTest()
+    {
+        QObject::connect(&timer, &PacedTimer::tick, [this] {
+            ++bursts.back();
+            if (--stopAfter == 0)
+                timer.stop();
+        });
+        timer.start();
+    }
+
+    // Runs the event loop until one wake-up has delivered its ticks, after
+    // the loop was kept busy for the given time.
+    int burstAfter(std::chrono::milliseconds busy)
+    {
+        std::this_thread::sleep_for(busy);
+        bursts.push_back(0);
+        while (bursts.back() == 0 && timer.isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return bursts.back();
+    }
+
+    int argc = 0;
+    QCoreApplication app{argc, nullptr};
+    PacedTimer timer{std::chrono::milliseconds(30), nullptr};
+    std::vector<int> bursts;
+    int stopAfter = -1;
+};
+
+}  // namespace
+
+TEST_F(PacedTimerTest, OneTickPerWakeUpABoundedCatchUpAndNoTickAfterStop)
+{
+    // Each wake-up is due one tick on: even on a loaded machine, some of ten
+    // come on time.
+    std::vector<int> idle;
+    for (int i = 0; i < 10; ++i)
+        idle.push_back(burstAfter(std::chrono::milliseconds(0)));
+    EXPECT_NE(std::count(idle.begin(), idle.end(), 1), 0);
+
+    const int late = burstAfter(std::chrono::milliseconds(100));  // over three ticks stuck
+    EXPECT_GE(late, 3);
+    EXPECT_LE(late, PacedTimer::kMaxCatchUp);
+    EXPECT_EQ(burstAfter(std::chrono::milliseconds(600)), PacedTimer::kMaxCatchUp) << "a long stall is let go";
+
+    // A tick may end the game and stop the timer: it is the last.
+    stopAfter = 2;
+    EXPECT_EQ(burstAfter(std::chrono::milliseconds(100)), 2);
+    EXPECT_FALSE(timer.isActive());
+}

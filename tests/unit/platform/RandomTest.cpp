@@ -1,0 +1,23 @@
+#include "platform/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+TEST(ClockSeededRandom, DrawsStayInRangeNeverRepeatAndSplitColoursEvenly)
+{
+    platform::ClockSeededRandom random;
+    constexpr int kDraws = 20000;
+    std::set<float> distinct;
+    int blue = 0;
+    for (int i = 0; i < kDraws; ++i) {
+        random.reseedFromClock();  // as often as the game does: before every draw
+        const float r = random.next();
+        ASSERT_TRUE(r >= 0.0F && r < 1.0F) << r;
+        distinct.insert(r);
+        blue += static_cast<int>(std::floor(r + r));
+    }
+    EXPECT_GT(distinct.size(), kDraws * 9 / 10) << "reseeding within one clock tick must not repeat draws";
+    EXPECT_NEAR(blue, kDraws / 2, kDraws / 20);
+}
