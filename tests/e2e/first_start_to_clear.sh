@@ -27,7 +27,7 @@ level_one_shown() {
     [[ $(e2e_column "$main" 62 46 | sed -n 's/^45 //p') == 0,0,255 ]]
 }
 target_in_field() {
-    e2e_column "$main" $E2E_FIELD_X 258 | grep -qE " ($E2E_RED|$E2E_BLUE)\$"
+    e2e_column "$main" "$E2E_FIELD_X" 258 | grep -E " ($E2E_RED|$E2E_BLUE)\$" >/dev/null
 }
 
 e2e_click "$main" 275 225 # Start!

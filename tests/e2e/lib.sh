@@ -15,7 +15,11 @@ e2e_fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-# No step fails silently: a command that fails unchecked names itself.
+# No step fails silently: a command that fails unchecked names itself. So
+# that none fails at random, no result is read from a process substitution
+# (its failure would be lost), and no reader of a pipe stops before the end
+# (no grep -q, no awk exit before END): under pipefail the writer's broken
+# pipe would fail the step.
 trap 'e2e_fail "line $LINENO: \"$BASH_COMMAND\" exited with $?"' ERR
 
 e2e_cleanup() {
@@ -88,7 +92,7 @@ e2e_key() {
 e2e_column() {
     local pixels
     for _ in 1 2 3 4 5; do
-        if pixels=$(import -display "$DISPLAY" -window "$1" -crop "1x$3+$2+0" -depth 8 txt:- 2>/dev/null); then
+        if pixels=$(timeout 10 import -display "$DISPLAY" -window "$1" -crop "1x$3+$2+0" -depth 8 txt:- 2>/dev/null); then
             sed -n 's/^0,\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2,\3,\4/p' <<<"$pixels"
             return
         fi
@@ -155,5 +159,5 @@ e2e_press_next_target() {
 # Keeps a picture of window $1 ("root" for the whole screen) as $2.png among
 # the artefacts; a picture that cannot be taken fails nothing.
 e2e_screenshot() {
-    import -display "$DISPLAY" -window "$1" "$E2E_ARTEFACTS/$2.png" || echo "no screenshot $2" >&2
+    timeout 10 import -display "$DISPLAY" -window "$1" "$E2E_ARTEFACTS/$2.png" || echo "no screenshot $2" >&2
 }
