@@ -18,13 +18,3 @@ TEST_F(HiDpiWindow, IsTwiceTheDevicePixelsWithTheSameLayoutAndArtwork)
         EXPECT_DOUBLE_EQ(child<QLabel>(&window, name).pixmap().devicePixelRatio(), 2.0) << name;
     EXPECT_DOUBLE_EQ(window.windowIcon().pixmap(QSize(32, 32), 2.0).devicePixelRatio(), 2.0) << "a sharp icon";
 }
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    ui::installGameLook();
-    return RUN_ALL_TESTS();
-}

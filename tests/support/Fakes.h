@@ -8,6 +8,7 @@
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -34,6 +35,13 @@ inline QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The prompt that says which file could not be written, and why.
+inline QString cannotWritePrompt(const QString& path, const QString& reason)
+{
+    return QStringLiteral("ハイスコアデータを書き込めませんでした\r\n") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\r\n") + reason;
 }
 
 // Every box shown, as "title|prompt"; answers from a script, OK once it runs

@@ -100,12 +100,3 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(red),
               "37px bold on 16777088 Start!|12px #000000 disabled Give Up|13px on 255 hidden ");
 }
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");  // widget tests never need a display
-    QApplication app(argc, argv);
-    ui::installGameLook();
-    return RUN_ALL_TESTS();
-}

@@ -34,8 +34,7 @@ protected:
     // The box that says which file could not be written, and why.
     QString cannotWrite(const char* file, const QString& reason) const
     {
-        return QStringLiteral("エラー|ハイスコアデータを書き込めませんでした\r\n") +
-               QDir::toNativeSeparators(path(file)) + QStringLiteral("\r\n") + reason;
+        return QStringLiteral("エラー|") + cannotWritePrompt(path(file), reason);
     }
 
     Rows memory() const
