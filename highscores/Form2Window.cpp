@@ -31,7 +31,7 @@ class NameValidator final : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString& input, int& /*pos*/) const override { return isStorableName(input) ? Acceptable : Invalid; }
+    State validate(QString& input, int& /*pos*/) const override { return storableName(input) == input ? Acceptable : Invalid; }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "highscores/HighScoreTable.h"
 #include "platform/FileStore.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -14,27 +15,25 @@ class HighScoreFile {
 public:
     HighScoreFile(platform::FileStore& files, const QString& directory);
 
-    // The table, or nothing when the file gives none. A file with something
-    // in it that is no table is damaged, and remembered as such.
+    // The table, or nothing when the file gives none.
     std::optional<HighScoreTable> load();
 
-    // Writes the table in place of the file's content, all at once. A damaged
-    // table found by the last load is first set aside under a backup name of
-    // its own; while that fails, nothing is written and the failure is
-    // returned.
+    // Writes the table in place of the file's content, all at once. Whatever
+    // stands there that the game neither wrote nor read cleanly (a damaged
+    // table, one changed since, bytes a rewrite would lose) is first set
+    // aside under a backup name of its own. Nothing is written, and the
+    // failure is returned, while that fails or the file cannot be read.
     std::optional<platform::FileFailure> save(const HighScoreTable& table);
 
 private:
-    struct Reading {
-        std::optional<HighScoreTable> table;
-        bool damaged = false;
-    };
-    Reading read() const;
-    std::optional<platform::FileFailure> setAsideDamaged();
+    platform::FileStart readStart() const;
+    std::optional<platform::FileFailure> keepWhatOthersWrote();
+    std::optional<platform::FileFailure> setAside();
 
     platform::FileStore& files_;
     QString path_;
-    bool damagedInPlace_ = false;
+    // The file's bytes as the game last read them cleanly or wrote them.
+    std::optional<QByteArray> known_;
 };
 
 }  // namespace highscores

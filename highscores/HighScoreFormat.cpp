@@ -95,8 +95,7 @@ std::optional<std::uint8_t> levelOf(const QString& field)
 
 bool needsQuotes(const QString& name)
 {
-    return name.contains(u',') || name.contains(u'\r') || name.contains(u'\n') || name.startsWith(u' ') ||
-           name.endsWith(u' ') || name.startsWith(kQuote);
+    return name.contains(u',') || name.startsWith(u' ') || name.endsWith(u' ');
 }
 
 }  // namespace
@@ -122,17 +121,21 @@ QString formatHighScores(const HighScoreTable& table)
 {
     QString text;
     for (const HighScoreEntry& entry : table) {
-        const QString name = needsQuotes(entry.name) ? kQuote + entry.name + kQuote : entry.name;
+        QString name = storableName(entry.name);
+        if (needsQuotes(name))
+            name = kQuote + name + kQuote;
         text += QString::number(entry.level) + u',' + name + QStringLiteral("\r\n");
     }
     return text;
 }
 
-bool isStorableName(const QString& name)
+QString storableName(const QString& name)
 {
-    const bool hasControl =
-        std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
-    return !name.contains(kQuote) && !hasControl && platform::survivesAnsi(name);
+    QString kept = name;
+    // A quote inside a name could close a quoted name early; a control
+    // character could end the field or hide in it.
+    kept.removeIf([](QChar c) { return c == kQuote || c.category() == QChar::Other_Control; });
+    return platform::keepingAnsi(kept);
 }
 
 }  // namespace highscores

@@ -17,13 +17,14 @@ namespace highscores {
 // the sixth field is ignored.
 std::optional<HighScoreTable> parseHighScores(const QString& text);
 
-// The text of a table. A name that would not read back as it is (a comma, a
-// line end, a space at either end, a leading double quote) goes between
+// The text of a table, each name as storableName makes it. A name that would
+// not read back as it is (a comma, a space at either end) goes between
 // double quotes.
 QString formatHighScores(const HighScoreTable& table);
 
-// Whether a name can be kept in the file exactly as typed: no double quote,
-// no control character, and only characters the file's code page holds.
-bool isStorableName(const QString& name);
+// The name as the file can keep it: without double quotes, control
+// characters (line ends, tabs ...) and characters the file's code page does
+// not hold; the rest stays as it is.
+QString storableName(const QString& name);
 
 }  // namespace highscores

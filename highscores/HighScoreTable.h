@@ -11,6 +11,8 @@ namespace highscores {
 struct HighScoreEntry {
     std::uint8_t level = 0;
     QString name;
+
+    friend bool operator==(const HighScoreEntry&, const HighScoreEntry&) = default;
 };
 
 // Best first: index 0 is rank 1.

@@ -75,7 +75,7 @@ void Module1::takeErrorPath()
 {
     messageBox_.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
                      kErrorTitle);
-    // The save sets a damaged table aside first, or leaves it as it is.
+    // The save sets the damaged file aside first, or leaves it as it is.
     reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)));
     setTable(defaultTable(kDefaultNameInMemory));
 }

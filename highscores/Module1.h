@@ -36,8 +36,9 @@ public:
     void ClearHighScores(HighScoreLabels& labels);
 
     // Writes the table to hs.hsd. False, after telling the player why, when
-    // it could not be written, or when a damaged table there could not be
-    // set aside first; the table in memory is not touched either way.
+    // it could not be written, or when a file there that the game did not
+    // write could not be read or set aside first; the table in memory is not
+    // touched either way.
     bool SaveHighScores(const HighScoreTable& table);
 
     // The table as it stands in memory.

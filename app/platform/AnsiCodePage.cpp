@@ -30,6 +30,25 @@ bool isPlainAscii(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return isPlainAscii(c.unicode()); });
 }
 
+// Writes text in the code page and reads it back, with one converter each
+// way for as many texts as it is given.
+class RoundTrip {
+public:
+    bool survives(QStringView text)
+    {
+        encoder_.resetState();
+        decoder_.resetState();
+        // Some characters (U+301C WAVE DASH) have no code of their own and
+        // would come back as another one, so the round trip is what counts.
+        // (A converter's error flag outlives its reset, so it cannot tell.)
+        return QString(decoder_.decode(encoder_.encode(text))) == text;
+    }
+
+private:
+    QStringEncoder encoder_{kCodePage};
+    QStringDecoder decoder_{kCodePage};
+};
+
 }  // namespace
 
 QString fromAnsi(const QByteArray& bytes)
@@ -50,13 +69,24 @@ QByteArray toAnsi(const QString& text)
 
 bool survivesAnsi(const QString& text)
 {
-    if (isPlainAscii(text))
-        return true;
-    QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder.encode(text);
-    // Some characters (U+301C WAVE DASH) have no code of their own and would
-    // come back as another one, so the round trip is what counts.
-    return !encoder.hasError() && fromAnsi(bytes) == text;
+    return isPlainAscii(text) || RoundTrip().survives(text);
+}
+
+QString keepingAnsi(const QString& text)
+{
+    if (survivesAnsi(text))
+        return text;
+    RoundTrip roundTrip;
+    QString kept;
+    for (qsizetype i = 0; i < text.size();) {
+        // A character outside the basic plane takes two code units.
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = QStringView(text).mid(i, length);
+        if (roundTrip.survives(character))
+            kept += character;
+        i += length;
+    }
+    return kept;
 }
 
 }  // namespace platform

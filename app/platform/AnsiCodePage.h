@@ -13,4 +13,8 @@ QByteArray toAnsi(const QString& text);
 // True when every character of the text is written and read back unchanged.
 bool survivesAnsi(const QString& text);
 
+// The text without the characters that would not be written and read back
+// unchanged; the others stay as they are.
+QString keepingAnsi(const QString& text);
+
 }  // namespace platform

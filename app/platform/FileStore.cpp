@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,20 +61,23 @@ bool renameWithoutReplacing(const char* from, const char* to)
 
 FileStart DiskFileStore::readStart(const QString& path, qint64 maxBytes) const
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {FileStart::State::Missing, {}};
-    if (!info.isFile())
-        return {FileStart::State::NotARegularFile, {}};
+    using State = FileStart::State;
+    // Only a file that is surely not there counts as missing: one that could
+    // not be looked at may still hold a table.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? FileStart{} : FileStart{State::Unreadable, {}, qt_error_string(errno)};
+    if (!S_ISREG(status.st_mode))
+        return {State::NotARegularFile, {}, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {FileStart::State::Unreadable, {}};
+        return {State::Unreadable, {}, file.errorString()};
     // Asking for the whole cap would reserve it in memory even for a table of
     // a few dozen bytes.
     QByteArray bytes = file.read(std::min(maxBytes, file.size()));
     if (file.error() != QFileDevice::NoError)
-        return {FileStart::State::Unreadable, {}};
-    return {FileStart::State::Read, bytes};
+        return {State::Unreadable, {}, file.errorString()};
+    return {State::Read, bytes, {}};
 }
 
 std::optional<FileFailure> DiskFileStore::replace(const QString& path, const QByteArray& bytes)

@@ -20,10 +20,11 @@ struct FileStart {
         Read,             // bytes holds the file's start
         Missing,          // nothing of that name
         NotARegularFile,  // a directory, a pipe, a device ...
-        Unreadable,       // a regular file that could not be opened or read
+        Unreadable,       // there, but could not be looked at, opened or read
     };
     State state = State::Missing;
     QByteArray bytes;
+    QString reason;  // the system's reason, when Unreadable
 };
 
 // Files as the game reads and writes them. Tests put in their own to make a

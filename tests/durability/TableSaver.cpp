@@ -3,14 +3,16 @@
 //
 //   table_saver DIR TABLE
 //
-// A table is its six fields on one line ("12,Taro,7,Hanako,3,Jiro"). It says
-// "saving" before the save, and every message box goes to stdout too. The
-// exit status is 0 when the save was made.
+// A table is its six fields on one line ("12,Taro,7,Hanako,3,Jiro"). It loads
+// the table there first, as the game does, then says "saving" before the
+// save; every message box goes to stdout too. The exit status is 0 when the
+// save was made.
 
 #include "highscores/HighScoreFormat.h"
 #include "highscores/Module1.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
+#include "support/Fakes.h"
 
 #include <cstdio>
 
@@ -42,6 +44,8 @@ int main(int argc, char* argv[])
     PrintedMessageBox messageBox;
     platform::DiskFileStore files;
     highscores::Module1 module{messageBox, files, QString::fromLocal8Bit(argv[1])};
+    testing_support::FakeMainWindow labels;
+    module.LoadHighScores(labels);
     say(QStringLiteral("saving"));
     return module.SaveHighScores(*table) ? 0 : 1;
 }

@@ -117,17 +117,24 @@ public:
     int shows = 0;
 };
 
-// The disk, until a test makes every write, or only every rename, fail for a
-// reason of its choosing.
+// The disk, until a test makes every read, every write, or only every rename
+// fail for a reason of its choosing. afterWrite runs after each write that
+// went through.
 class FailingFileStore final : public platform::FileStore {
 public:
     platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
     {
-        return disk_.readStart(path, maxBytes);
+        return failReads ? platform::FileStart{platform::FileStart::State::Unreadable, {}, *failReads}
+                         : disk_.readStart(path, maxBytes);
     }
     std::optional<platform::FileFailure> replace(const QString& path, const QByteArray& bytes) override
     {
-        return failWrites ? platform::FileFailure{path, *failWrites} : disk_.replace(path, bytes);
+        if (failWrites)
+            return platform::FileFailure{path, *failWrites};
+        std::optional<platform::FileFailure> failure = disk_.replace(path, bytes);
+        if (!failure && afterWrite)
+            afterWrite();
+        return failure;
     }
     std::optional<platform::FileFailure> rename(const QString& from, const QString& to) override
     {
@@ -135,8 +142,10 @@ public:
         return failure ? platform::FileFailure{to, *failure} : disk_.rename(from, to);
     }
 
+    std::optional<QString> failReads;
     std::optional<QString> failWrites;
     std::optional<QString> failRenames;
+    std::function<void()> afterWrite;
 
 private:
     platform::DiskFileStore disk_;

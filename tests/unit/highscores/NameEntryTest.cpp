@@ -31,12 +31,14 @@ TEST_F(NameEntryOk, InsertsAtTheRankTheLevelEarnsWritesReloadsAndShowsTheMainWin
     EXPECT_EQ(fileBytes(), "13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n10,Aki\r\n");
     EXPECT_EQ(messageBox.shown, Boxes{});
 
-    // The window refuses quotes; past it, a quote then a comma makes a table
-    // that does not read back, and the reload fails.
-    EXPECT_TRUE(entryFor(14).Command1_Click("D\"an,x"));
-    EXPECT_EQ(messageBox.shown, Boxes{kLoadError});
-    EXPECT_EQ(mainWindow.rows(), (Rows{"14,none", "13,none", "12,none"})) << "the saved levels, beside no names";
+    // The table cannot be read back: the saved levels are shown beside no
+    // names, and the file the game cannot read is left as it is.
+    files.afterWrite = [this] { files.failReads = "Input/output error"; };
+    EXPECT_TRUE(entryFor(14).Command1_Click("Dan"));
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "Input/output error")}));
+    EXPECT_EQ(mainWindow.rows(), (Rows{"14,none", "13,none", "12,none"}));
     EXPECT_EQ(mainWindow.shows, 6);
+    EXPECT_EQ(fileBytes(), "14,Dan\r\n13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n");
 }
 
 TEST_F(NameEntryOk, KeepsItsOwnGameThroughFailedWritesAnotherGameAndAClear)
