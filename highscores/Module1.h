@@ -28,8 +28,8 @@ public:
     std::uint8_t newRank = 0;        // rank 1 to 3 of the last game that entered the table
 
     // Reads hs.hsd into the table and shows it in the labels. A file that
-    // cannot be read is reported and replaced by the default table, a damaged
-    // one only once it has been set aside; the labels keep what they show.
+    // gives no table is reported, and the default table is saved in its
+    // place as any table is; memory holds it, the labels keep what they show.
     void LoadHighScores(HighScoreLabels& labels);
 
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
