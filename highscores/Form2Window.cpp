@@ -12,8 +12,6 @@
 #include <QScreen>
 #include <QValidator>
 
-#include <utility>
-
 namespace highscores {
 
 using platform::Colour;
@@ -36,7 +34,8 @@ public:
 
 }  // namespace
 
-Form2Window::Form2Window(NameEntry entry) : entry_(std::move(entry))
+Form2Window::Form2Window(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank)
+    : messageBox_(*this), entry_(table, mainWindow, messageBox_, level, rank)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Form2"));

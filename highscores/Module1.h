@@ -31,6 +31,8 @@ public:
     // cannot be read is reported and replaced by the default table, a damaged
     // one only once it has been set aside; the labels keep what they show.
     void LoadHighScores(HighScoreLabels& labels);
+    // The same, telling the player of a failure in the given box.
+    void LoadHighScores(HighScoreLabels& labels, platform::MessageBoxService& messageBox);
 
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
@@ -39,6 +41,7 @@ public:
     // it could not be written, or when a damaged table there could not be
     // set aside first; the table in memory is not touched either way.
     bool SaveHighScores(const HighScoreTable& table);
+    bool SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox);
 
     // The table as it stands in memory.
     HighScoreTable table() const;
@@ -46,9 +49,10 @@ public:
     static void showTable(HighScoreLabels& labels, const HighScoreTable& table);
 
 private:
-    void takeErrorPath();
+    void takeErrorPath(platform::MessageBoxService& messageBox);
     void setTable(const HighScoreTable& table);
-    bool reportWriteFailure(const std::optional<platform::FileFailure>& failure);
+    static bool reportWriteFailure(const std::optional<platform::FileFailure>& failure,
+                                   platform::MessageBoxService& messageBox);
 
     platform::MessageBoxService& messageBox_;
     HighScoreFile file_;

@@ -50,14 +50,23 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     EXPECT_EQ(QApplication::focusWidget(), &child(form2, "Command1")) << "Tab goes on to OK";
     text1.setText(QStringLiteral("Dan"));
 
-    // OK while the disk is full: the window stays for another try.
+    // OK while the disk is full: the window stays for another try, and its
+    // box blocks only this window. Meanwhile a game is played in the main one.
     files.failWrites = QStringLiteral("No space left on device");
+    QTimer::singleShot(0, [&] {
+        for (const char* button : {"Command2", "Command1"})  // Start!, then Give Up
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, child(&window, button).geometry().center());
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        EXPECT_EQ(box->text(), cannotWritePrompt(path, *files.failWrites));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     QTest::mouseClick(&child(form2, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
     files.failWrites.reset();
     table.finalLevel = 11;
     launcher.showNameEntry();
     EXPECT_EQ(openWindows(), QWidgetList{form2}) << "still open; the second game waits its turn";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2)) << "brought forward";
     // OK by its mnemonic, which presses the button visibly and clicks it once
     // it comes up: saved, the main window brought forward, this window gone.
     QTest::keyClick(form2, Qt::Key_O, Qt::AltModifier);
