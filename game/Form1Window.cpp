@@ -6,6 +6,7 @@
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
 #include "ui/TargetButton.h"
+#include "ui/WindowFront.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -205,9 +206,7 @@ void Form1Window::load()
 
 void Form1Window::Show()
 {
-    show();
-    raise();
-    activateWindow();
+    ui::bringForward(*this);
 }
 
 void Form1Window::setLabel3Caption(int index, const QString& caption)

@@ -5,6 +5,7 @@
 #include "ui/FormFonts.h"
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
+#include "ui/WindowFront.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -76,12 +77,16 @@ void Form2Window::buildControls()
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     setTabOrder(Text1, Command1);
-    // The default name is selected, so typing replaces it.
-    Text1->selectAll();
-    Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+}
+
+void Form2Window::bringForward()
+{
+    ui::bringForward(*this);
+    Text1->selectAll();
+    Text1->setFocus();
 }
 
 void Form2Window::Form_Load()

@@ -23,6 +23,10 @@ class Form2Window final : public QWidget {
 public:
     Form2Window(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank);
 
+    // In front, restored if minimised, with the whole name selected in the
+    // name box, so that typing replaces it.
+    void bringForward();
+
 signals:
     // The window has closed, by OK or by its close box.
     void closed();

@@ -35,11 +35,8 @@ void QtNameEntryWindows::open(std::uint8_t level, std::uint8_t rank, std::functi
 
 void QtNameEntryWindows::bringForward()
 {
-    if (!window_)
-        return;
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    if (window_)
+        window_->bringForward();
 }
 
 }  // namespace highscores

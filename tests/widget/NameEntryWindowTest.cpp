@@ -63,10 +63,16 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     QTest::mouseClick(&child(form2, "Command1"), Qt::LeftButton);
     EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
     files.failWrites.reset();
+    // Minimised, and the name box's text no longer selected, when another
+    // game enters the table.
+    form2->showMinimized();
+    text1.deselect();
     table.finalLevel = 11;
     launcher.showNameEntry();
     EXPECT_EQ(openWindows(), QWidgetList{form2}) << "still open; the second game waits its turn";
+    EXPECT_EQ(form2->windowState(), Qt::WindowNoState) << "restored";
     ASSERT_TRUE(QTest::qWaitForWindowActive(form2)) << "brought forward";
+    EXPECT_EQ(text1.selectedText(), QStringLiteral("Dan")) << "typing replaces the name again";
     // OK by its mnemonic, which presses the button visibly and clicks it once
     // it comes up: saved, the main window brought forward, this window gone.
     QTest::keyClick(form2, Qt::Key_O, Qt::AltModifier);
