@@ -25,12 +25,35 @@ namespace {
 
 constexpr Colour kOrange = 33023;
 
-// Lets into the name box only what hs.hsd can keep exactly.
-class NameValidator final : public QValidator {
+// Lets into the name box what hs.hsd can keep exactly of what is typed,
+// pasted or committed by an input method. A character it cannot keep (a line
+// end or another control character, a double quote, a character outside the
+// code page) is dropped on its own, and the rest goes in.
+class NameFilter final : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString& input, int& /*pos*/) const override { return isStorableName(input) ? Acceptable : Invalid; }
+    State validate(QString& input, int& pos) const override
+    {
+        if (isStorableName(input))
+            return Acceptable;
+        QString kept;
+        int keptBeforeCursor = 0;
+        for (qsizetype i = 0; i < input.size();) {
+            // A character beyond the first plane is two code units, kept or dropped together.
+            const qsizetype length =
+                input.at(i).isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate() ? 2 : 1;
+            const QString character = input.mid(i, length);
+            if (isStorableName(character)) {
+                kept += character;
+                keptBeforeCursor += i < pos ? static_cast<int>(length) : 0;
+            }
+            i += length;
+        }
+        input = kept;
+        pos = keptBeforeCursor;
+        return Acceptable;
+    }
 };
 
 }  // namespace
@@ -63,7 +86,7 @@ void Form2Window::buildControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     ui::placeInTwips(*Text1, 1110, 2085, 2805, 540);
     Text1->setFont(gothic(20.25));
-    Text1->setValidator(new NameValidator(Text1));
+    Text1->setValidator(new NameFilter(Text1));
 
     Command1 = new ui::GraphicalButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
