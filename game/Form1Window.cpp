@@ -6,6 +6,7 @@
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
 #include "ui/TargetButton.h"
+#include "ui/WindowFront.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -105,11 +106,12 @@ void Form1Window::buildControls()
     ui::placeInTwips(*Command1, 3090, 1950, 2070, 465);
     Command1->setFont(gothic(9));
 
-    // Tab order of the controls that can take the focus; Start! comes first.
-    setTabOrder(Command2, Command1);
-    setTabOrder(Command1, Command3[1]);
-    setTabOrder(Command3[1], Command3[0]);
-    setTabOrder(Command3[0], Command4);
+    // The mouse does everything here. A button with the keyboard focus would
+    // take Space or Enter as a click, and a stray key could clear the table or
+    // end a game; a target or Start! that is disabled would hand its focus on
+    // to the next button.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
     showState();
 }
 
@@ -204,9 +206,7 @@ void Form1Window::load()
 
 void Form1Window::Show()
 {
-    show();
-    raise();
-    activateWindow();
+    ui::bringForward(*this);
 }
 
 void Form1Window::setLabel3Caption(int index, const QString& caption)

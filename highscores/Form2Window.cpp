@@ -5,14 +5,13 @@
 #include "ui/FormFonts.h"
 #include "ui/FormGeometry.h"
 #include "ui/GraphicalButton.h"
+#include "ui/WindowFront.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QValidator>
-
-#include <utility>
 
 namespace highscores {
 
@@ -26,17 +25,27 @@ namespace {
 
 constexpr Colour kOrange = 33023;
 
-// Lets into the name box only what hs.hsd can keep exactly.
-class NameValidator final : public QValidator {
+// Lets into the name box what hs.hsd can keep exactly of what is typed,
+// pasted or committed by an input method. A character it cannot keep (a line
+// end or another control character, a double quote, a character outside the
+// code page) is dropped on its own, and the rest goes in.
+class NameFilter final : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString& input, int& /*pos*/) const override { return storableName(input) == input ? Acceptable : Invalid; }
+    State validate(QString& input, int& pos) const override
+    {
+        // The cursor stays after what was kept of the text before it.
+        pos = static_cast<int>(storableName(input.left(pos)).size());
+        input = storableName(input);
+        return Acceptable;
+    }
 };
 
 }  // namespace
 
-Form2Window::Form2Window(NameEntry entry) : entry_(std::move(entry))
+Form2Window::Form2Window(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank)
+    : messageBox_(*this), entry_(table, mainWindow, messageBox_, level, rank)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Form2"));
@@ -63,7 +72,7 @@ void Form2Window::buildControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     ui::placeInTwips(*Text1, 1110, 2085, 2805, 540);
     Text1->setFont(gothic(20.25));
-    Text1->setValidator(new NameValidator(Text1));
+    Text1->setValidator(new NameFilter(Text1));
 
     Command1 = new ui::GraphicalButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -77,12 +86,16 @@ void Form2Window::buildControls()
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     setTabOrder(Text1, Command1);
-    // The default name is selected, so typing replaces it.
-    Text1->selectAll();
-    Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+}
+
+void Form2Window::bringForward()
+{
+    ui::bringForward(*this);
+    Text1->selectAll();
+    Text1->setFocus();
 }
 
 void Form2Window::Form_Load()

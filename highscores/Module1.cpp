@@ -28,9 +28,14 @@ Module1::Module1(platform::MessageBoxService& messageBox, platform::FileStore& f
 
 void Module1::LoadHighScores(HighScoreLabels& labels)
 {
+    LoadHighScores(labels, messageBox_);
+}
+
+void Module1::LoadHighScores(HighScoreLabels& labels, platform::MessageBoxService& messageBox)
+{
     const std::optional<HighScoreTable> loaded = file_.load();
     if (!loaded) {
-        takeErrorPath();
+        takeErrorPath(messageBox);
         return;
     }
     setTable(*loaded);
@@ -43,7 +48,7 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
                                          platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
     if (answer != platform::MessageBoxResult::Ok)
         return;
-    if (reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile))))
+    if (reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)), messageBox_))
         return;
     setTable(defaultTable(kDefaultNameInMemory));
     showTable(labels, table());
@@ -51,7 +56,12 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
 
 bool Module1::SaveHighScores(const HighScoreTable& table)
 {
-    return !reportWriteFailure(file_.save(table));
+    return SaveHighScores(table, messageBox_);
+}
+
+bool Module1::SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox)
+{
+    return !reportWriteFailure(file_.save(table), messageBox);
 }
 
 HighScoreTable Module1::table() const
@@ -71,12 +81,12 @@ void Module1::showTable(HighScoreLabels& labels, const HighScoreTable& table)
     }
 }
 
-void Module1::takeErrorPath()
+void Module1::takeErrorPath(platform::MessageBoxService& messageBox)
 {
-    messageBox_.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
-                     kErrorTitle);
+    messageBox.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
+                    kErrorTitle);
     // The save sets the damaged file aside first, or leaves it as it is.
-    reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)));
+    reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)), messageBox);
     setTable(defaultTable(kDefaultNameInMemory));
 }
 
@@ -90,13 +100,14 @@ void Module1::setTable(const HighScoreTable& table)
 
 // Tells the player which file could not be written, and why; true when
 // there was such a failure to tell.
-bool Module1::reportWriteFailure(const std::optional<platform::FileFailure>& failure)
+bool Module1::reportWriteFailure(const std::optional<platform::FileFailure>& failure,
+                                 platform::MessageBoxService& messageBox)
 {
     if (!failure)
         return false;
-    messageBox_.show(QStringLiteral("ハイスコアデータを書き込めませんでした\r\n%1\r\n%2")
-                         .arg(QDir::toNativeSeparators(failure->path), failure->reason),
-                     platform::MessageBoxButtons::OkOnly, kErrorTitle);
+    messageBox.show(QStringLiteral("ハイスコアデータを書き込めませんでした\r\n%1\r\n%2")
+                        .arg(QDir::toNativeSeparators(failure->path), failure->reason),
+                    platform::MessageBoxButtons::OkOnly, kErrorTitle);
     return true;
 }
 

@@ -31,6 +31,8 @@ public:
     // gives no table is reported, and the default table is saved in its
     // place as any table is; memory holds it, the labels keep what they show.
     void LoadHighScores(HighScoreLabels& labels);
+    // The same, telling the player of a failure in the given box.
+    void LoadHighScores(HighScoreLabels& labels, platform::MessageBoxService& messageBox);
 
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
@@ -40,6 +42,7 @@ public:
     // write could not be read or set aside first; the table in memory is not
     // touched either way.
     bool SaveHighScores(const HighScoreTable& table);
+    bool SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox);
 
     // The table as it stands in memory.
     HighScoreTable table() const;
@@ -47,9 +50,10 @@ public:
     static void showTable(HighScoreLabels& labels, const HighScoreTable& table);
 
 private:
-    void takeErrorPath();
+    void takeErrorPath(platform::MessageBoxService& messageBox);
     void setTable(const HighScoreTable& table);
-    bool reportWriteFailure(const std::optional<platform::FileFailure>& failure);
+    static bool reportWriteFailure(const std::optional<platform::FileFailure>& failure,
+                                   platform::MessageBoxService& messageBox);
 
     platform::MessageBoxService& messageBox_;
     HighScoreFile file_;

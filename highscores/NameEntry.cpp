@@ -16,8 +16,9 @@ constexpr int kNameBytes = 16;
 
 }  // namespace
 
-NameEntry::NameEntry(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank)
-    : table_(table), mainWindow_(mainWindow), enteredLevel_(level), shownRank_(rank)
+NameEntry::NameEntry(Module1& table, MainWindowLink& mainWindow, platform::MessageBoxService& messageBox,
+                     std::uint8_t level, std::uint8_t rank)
+    : table_(table), mainWindow_(mainWindow), messageBox_(messageBox), enteredLevel_(level), shownRank_(rank)
 {
 }
 
@@ -30,9 +31,9 @@ bool NameEntry::Command1_Click(const QString& text)
         return true;
     const HighScoreEntry entry{enteredLevel_, platform::firstUtf16Bytes(text, kNameBytes)};
     const HighScoreTable saved = insertedAt(table_.table(), *rank, entry);
-    if (!table_.SaveHighScores(saved))
+    if (!table_.SaveHighScores(saved, messageBox_))
         return false;
-    table_.LoadHighScores(mainWindow_);
+    table_.LoadHighScores(mainWindow_, messageBox_);
     mainWindow_.Show();
     // The names as the reload left them, beside the levels just saved: a
     // reload that failed leaves "none" for every name, but the table still

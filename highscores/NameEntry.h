@@ -4,16 +4,22 @@
 
 #include <cstdint>
 
+namespace platform {
+class MessageBoxService;
+}
+
 namespace highscores {
 
 class MainWindowLink;
 class Module1;
 
 // The name-entry window's rules, free of any widget: it belongs to one game
-// and keeps that game's level for as long as it is open.
+// and keeps that game's level for as long as it is open. What fails on OK is
+// told in the window's own message box.
 class NameEntry {
 public:
-    NameEntry(Module1& table, MainWindowLink& mainWindow, std::uint8_t level, std::uint8_t rank);
+    NameEntry(Module1& table, MainWindowLink& mainWindow, platform::MessageBoxService& messageBox, std::uint8_t level,
+              std::uint8_t rank);
 
     // The rank the level earned when the game ended: the numeral shown.
     std::uint8_t shownRank() const { return shownRank_; }
@@ -27,6 +33,7 @@ public:
 private:
     Module1& table_;
     MainWindowLink& mainWindow_;
+    platform::MessageBoxService& messageBox_;
     std::uint8_t enteredLevel_;
     std::uint8_t shownRank_;
 };

@@ -18,7 +18,7 @@ void QtNameEntryWindows::setMainWindow(MainWindowLink& mainWindow)
 void QtNameEntryWindows::open(std::uint8_t level, std::uint8_t rank, std::function<void()> closed)
 {
     Q_ASSERT(mainWindow_);
-    window_ = std::make_unique<Form2Window>(NameEntry(table_, *mainWindow_, level, rank));
+    window_ = std::make_unique<Form2Window>(table_, *mainWindow_, level, rank);
     // Queued, so the window is deleted after its close has finished.
     connect(
         window_.get(), &Form2Window::closed, this,
@@ -35,11 +35,8 @@ void QtNameEntryWindows::open(std::uint8_t level, std::uint8_t rank, std::functi
 
 void QtNameEntryWindows::bringForward()
 {
-    if (!window_)
-        return;
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    if (window_)
+        window_->bringForward();
 }
 
 }  // namespace highscores

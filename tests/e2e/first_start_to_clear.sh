@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # A new player's way through every window, on a desktop with a window manager.
 # Without hs.hsd the load error comes before the main window; Enter closes it
-# and leaves the default table on disk. Presses are judged by eye: a good one
-# turns the target white and ten make level 1; a wrong one turns it grey.
-# Give Up and Enter end the game, and the name-entry window opens with its
-# frame centred on the screen. While it is open, a second game is started and
-# its window closed mid-game: that game ends without a word. The name typed
-# and Alt+O go into hs.hsd, and the main window comes back idle. Last, the
-# clear button asks first: Escape keeps the table, Enter resets it.
+# and leaves the default table on disk. Keys on the main window, sent where
+# the focus is, start nothing and clear nothing. Presses are judged by eye: a
+# good one turns the target white and ten make level 1; a wrong one turns it
+# grey, and Space after it ends nothing. Give Up and Enter end the game, and
+# the name-entry window opens with its frame centred on the screen. Minimised,
+# it comes back when a second game enters the table. A name pasted as a copied
+# line goes in without its line end. OK while hs.hsd cannot be written brings
+# a box over the name window alone: a third game is played meanwhile, and its
+# window closed mid-game ends it without a word. OK again puts the name into
+# hs.hsd and brings the main window back idle; the second game gets its own
+# name window, whose OK saves the default name and restores the minimised
+# main window. Last, the clear
+# button asks first: Escape keeps the table, Enter resets it.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start_x
@@ -30,15 +36,40 @@ target_in_field() {
     e2e_column "$main" "$E2E_FIELD_X" 258 | grep -E " ($E2E_RED|$E2E_BLUE)\$" >/dev/null
 }
 
-e2e_click "$main" 275 225 # Start!
-for _ in $(seq 10); do
-    e2e_press_next_target "$main" good 255,255,255
-done
-e2e_wait_for 10 level_one_shown || e2e_fail "ten good presses did not make level 1"
+# What the window manager says of window $1: Normal, or Iconic when minimised.
+wm_state_is() {
+    [[ $(xprop -id "$1" WM_STATE) == *"window state: $2"* ]]
+}
+is_active() {
+    [[ $(xdotool getactivewindow) == "$1" ]]
+}
+restored_and_active() {
+    wm_state_is "$1" Normal && is_active "$1"
+}
+# Start!, ten good presses, and the level shows 1.
+play_to_level_one() {
+    e2e_click "$main" 275 225 # Start!
+    for _ in $(seq 10); do
+        e2e_press_next_target "$main" good 255,255,255
+    done
+    e2e_wait_for 10 level_one_shown || e2e_fail "ten good presses did not make level 1"
+}
+give_up() {
+    e2e_click "$main" 275 145 # Give Up
+    e2e_key "$(e2e_window vorpa)" Return
+}
+
+e2e_wait_for 10 is_active "$main" || e2e_fail "the main window did not come forward"
+xdotool key space space Return
+! e2e_wait_for 2 e2e_find_window 確認 || e2e_fail "keys on the idle main window asked to clear the table"
+! target_in_field || e2e_fail "keys on the idle main window started a game"
+
+play_to_level_one
 e2e_press_next_target "$main" wrong 192,192,192
+xdotool key space
+! e2e_wait_for 2 e2e_find_window vorpa || e2e_fail "Space after a wrong press ended the game"
 e2e_screenshot "$main" mid-game
-e2e_click "$main" 275 145 # Give Up
-e2e_key "$(e2e_window vorpa)" Return
+give_up
 
 # The outer frame, in screen pixels, centred by its size in twips with the
 # half twip dropped, on the 1024 x 768 screen.
@@ -55,30 +86,72 @@ frame_centred() {
 e2e_wait_for 5 frame_centred || e2e_fail "the name-entry window's frame is not centred: $(xwininfo -id "$form2")"
 e2e_screenshot root name-entry
 
-timeout 10 xdotool windowactivate --sync "$main" # from under the name window
-e2e_click "$main" 275 225                        # Start! while the name waits
-e2e_wait_for 10 target_in_field || e2e_fail "the second game did not start"
+timeout 10 xdotool windowminimize --sync "$form2"
+timeout 10 xdotool windowactivate --sync "$main"
+play_to_level_one
+give_up
+e2e_wait_for 10 restored_and_active "$form2" || e2e_fail "the minimised name window did not come back"
+
+printf 'Taro\n' | xclip -selection clipboard -quiet >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+clipboard_holds_taro() {
+    [[ $(xclip -o -selection clipboard) == Taro ]]
+}
+e2e_wait_for 10 clipboard_holds_taro || e2e_fail "the clipboard does not hold Taro"
+timeout 10 xdotool windowfocus --sync "$form2" key ctrl+v
+
+rm "$E2E_WORK/hs.hsd"
+mkdir "$E2E_WORK/hs.hsd"
+xdotool key --window "$form2" alt+o
+box=$(e2e_window エラー)
+timeout 10 xdotool windowactivate --sync "$main"
+e2e_click "$main" 275 225 # Start! while the name window's box is up
+for _ in 1 2; do
+    e2e_press_next_target "$main" good 255,255,255
+done
+e2e_screenshot root game-beside-save-error
 wmctrl -i -c "$main"
 e2e_wait_for 10 e2e_window_gone Zentap3 || e2e_fail "the main window did not close"
 # Left running, five fall-throughs would end that game within seven seconds.
 ! e2e_wait_for 9 e2e_find_window vorpa || e2e_fail "the closed window's game ended with a message"
+e2e_key "$box" Return
+rmdir "$E2E_WORK/hs.hsd"
 
-timeout 10 xdotool windowfocus --sync "$form2" type Taro
 xdotool key --window "$form2" alt+o
-e2e_wait_for 10 e2e_window_gone Form2 || e2e_fail "OK did not close the name-entry window"
 # Since the first start, memory has held the default table as "none".
 printf '1,Taro\r\n0,none\r\n0,none\r\n' >"$E2E_WORK/table"
-cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/table" || e2e_fail "hs.hsd does not hold Taro at level 1: $(od -c "$E2E_WORK/hs.hsd")"
+e2e_wait_for 10 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/table" ||
+    e2e_fail "hs.hsd does not hold Taro at level 1: $(od -c "$E2E_WORK/hs.hsd")"
 main=$(e2e_window Zentap3)
 ! e2e_wait_for 3 target_in_field || e2e_fail "the main window came back with a game running"
 e2e_screenshot root after-name-entry
 
+# The second game's own window: its OK restores the minimised main window.
+other_name_window() {
+    e2e_find_window Form2 | awk -v old="$form2" '$0 != old { print } END { exit NR == 0 }'
+}
+e2e_wait_for 10 other_name_window || e2e_fail "the second game got no name window"
+form2=$(other_name_window)
+timeout 10 xdotool windowminimize --sync "$main"
+xdotool key --window "$form2" alt+o
+# The default name, 名無しさん, in code page 932.
+printf '1,Taro\r\n1,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n0,none\r\n' >"$E2E_WORK/table"
+e2e_wait_for 10 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/table" ||
+    e2e_fail "hs.hsd does not hold the second game at rank 2: $(od -c "$E2E_WORK/hs.hsd")"
+e2e_wait_for 10 restored_and_active "$main" || e2e_fail "OK did not bring back the minimised main window"
+
+# The clear button, clicked again if the window just restored missed it.
+ask_to_clear() {
+    e2e_click "$main" 298 113 # ハイスコアのクリア
+    e2e_wait_for 3 e2e_find_window 確認
+}
 for answer in "Escape table" "Return default"; do
     read -r key expected <<<"$answer"
-    e2e_click "$main" 298 113 # ハイスコアのクリア
-    e2e_key "$(e2e_window 確認)" "$key"
+    e2e_wait_for 10 ask_to_clear || e2e_fail "the clear button asked nothing"
+    box=$(e2e_window 確認)
+    e2e_key "$box" "$key"
     e2e_wait_for 10 e2e_window_gone 確認 || e2e_fail "$key did not close the question"
     e2e_wait_for 5 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/$expected" ||
         e2e_fail "$key left hs.hsd as $(od -c "$E2E_WORK/hs.hsd")"
 done
-echo "PASS: first start, presses judged by eye, a level entered with its name, a closed game silent, the table cleared"
+echo "PASS: first start, stray keys, presses judged by eye, a name pasted, windows restored, a game beside a failed save, a closed game silent, the table cleared"

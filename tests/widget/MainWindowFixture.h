@@ -9,6 +9,7 @@
 #include "ui/GraphicalButton.h"
 #include "ui/QtMessageBox.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>

@@ -28,18 +28,25 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     // Target 0 red by the first draw, 0.25; target 1 blue by the second, 0.75.
     auto &red = child(&window, "Command3(0)"), &blue = child(&window, "Command3(1)");
     const auto state = [this] { return std::pair(layoutOf(window), messageBox.shown.size()); };
+    // Keys, each sent where the keyboard focus is, as a player's keys go.
+    const auto strayKeys = [&] {
+        const auto before = state();
+        for (const Qt::Key key :
+             {Qt::Key_A, Qt::Key_1, Qt::Key_Escape, Qt::Key_F1, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Left,
+              Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_Backspace})
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key);
+        EXPECT_EQ(state(), before);
+    };
     // Right and middle clicks everywhere, left clicks on all but the enabled
-    // buttons, and keys that no control takes.
+    // buttons, and keys.
     const auto strayEverywhere = [&] {
         const auto before = state();
         for (QWidget* w : window.findChildren<QWidget*>())
             for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
                 if (button != Qt::LeftButton || !qobject_cast<QAbstractButton*>(w) || !w->isEnabled())
                     QTest::mouseClick(w, button);
-        for (const Qt::Key key : {Qt::Key_A, Qt::Key_1, Qt::Key_Escape, Qt::Key_F1, Qt::Key_Left, Qt::Key_Return,
-                                  Qt::Key_Enter, Qt::Key_Space, Qt::Key_Backspace})
-            QTest::keyClick(&window, key);
         EXPECT_EQ(state(), before);
+        strayKeys();
     };
     // The real timer brings a fresh target down into the hit zone.
     const auto waitInZone = [this](std::size_t i) {
@@ -70,6 +77,7 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     EXPECT_EQ(describe(blue) + "|" + describe(child(&window, "Label5")),
               "13px on 12632256 disabled miss|21px #000000 ■■■■");
     EXPECT_EQ(child(&window, "Shape1").y(), 208) << "one good press, then one wrong one";
+    strayKeys();  // the pressed target is off now; no button took the focus from it
 
     // Give Up. While its message is up, the player presses target 0, back in
     // the hit zone, with the wrong button, and Give Up, through the window

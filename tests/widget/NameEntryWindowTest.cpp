@@ -41,23 +41,42 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     ASSERT_TRUE(QTest::qWaitForWindowActive(form2)) << "brought forward";
     auto& text1 = child<QLineEdit>(form2, "Text1");
     EXPECT_EQ(QApplication::focusWidget(), &text1);
+    // Typed, pasted as a copied line gives it, and committed by an input
+    // method: what the file cannot hold is dropped, one character at a time.
     QTest::keyClicks(&text1, QStringLiteral("Da\"n"));
-    for (const char* refused : {"\t", "〜", "é"})
-        text1.insert(QString::fromUtf8(refused));
-    text1.insert(QStringLiteral(" ,①"));
-    EXPECT_EQ(text1.text(), QStringLiteral("Dan ,①")) << "typing replaced the default; no quote, tab, 〜 or é";
+    QGuiApplication::clipboard()->setText(QStringLiteral(" ,\t①é\r\n"));
+    QTest::keySequence(&text1, QKeySequence::Paste);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("た〜ろ"));
+    QApplication::sendEvent(&text1, &commit);
+    EXPECT_EQ(text1.text(), QStringLiteral("Dan ,①たろ")) << "typing replaced the default; no quote, tab, é, 〜";
     QTest::keyClick(&text1, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &child(form2, "Command1")) << "Tab goes on to OK";
     text1.setText(QStringLiteral("Dan"));
 
-    // OK while the disk is full: the window stays for another try.
+    // OK while the disk is full: the window stays for another try, and its
+    // box blocks only this window. Meanwhile a game is played in the main one.
     files.failWrites = QStringLiteral("No space left on device");
+    QTimer::singleShot(0, [&] {
+        for (const char* button : {"Command2", "Command1"})  // Start!, then Give Up
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, child(&window, button).geometry().center());
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        EXPECT_EQ(box->text(), cannotWritePrompt(path, *files.failWrites));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     QTest::mouseClick(&child(form2, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(messageBox.shown.size(), 1U);
+    EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
     files.failWrites.reset();
+    // Minimised, and the name box's text no longer selected, when another
+    // game enters the table.
+    form2->showMinimized();
+    text1.deselect();
     table.finalLevel = 11;
     launcher.showNameEntry();
     EXPECT_EQ(openWindows(), QWidgetList{form2}) << "still open; the second game waits its turn";
+    EXPECT_EQ(form2->windowState(), Qt::WindowNoState) << "restored";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2)) << "brought forward";
+    EXPECT_EQ(text1.selectedText(), QStringLiteral("Dan")) << "typing replaces the name again";
     // OK by its mnemonic, which presses the button visibly and clicks it once
     // it comes up: saved, the main window brought forward, this window gone.
     QTest::keyClick(form2, Qt::Key_O, Qt::AltModifier);

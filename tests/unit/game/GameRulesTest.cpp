@@ -253,7 +253,8 @@ TEST_F(GameRules, EveryRuleHoldsAndTheTableShownIsTheTableOnDisk)
         // Now and then the next game starts while the name is still asked for.
         if (asked && chance(0.8)) {
             const QString name = QStringLiteral("aZ09 ,.~ぁアン漢字ｱＡ aZ, 9").mid(dice() % 12, dice() % 12);
-            ASSERT_TRUE(highscores::NameEntry(table, *this, asked->first, asked->second).Command1_Click(name));
+            ASSERT_TRUE(
+                highscores::NameEntry(table, *this, messageBox, asked->first, asked->second).Command1_Click(name));
             asked.reset();
         }
         if (chance(0.05))

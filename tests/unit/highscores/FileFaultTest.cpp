@@ -31,7 +31,7 @@ const QByteArray kDamaged = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n");
 class FileFaults : public HighScoreFixture {
 protected:
     FileFaults() { load(kTaroBytes); }
-    highscores::NameEntry entry{table, mainWindow, 9, 2};
+    highscores::NameEntry entry{table, mainWindow, messageBox, 9, 2};
 };
 
 TEST_F(FileFaults, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)

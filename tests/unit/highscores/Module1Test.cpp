@@ -61,7 +61,7 @@ TEST_F(HighScoreFile, SavesInCodePage932AndEveryNameItWritesReadsBack)
 // changed behind its back, or one whose rewrite would lose bytes.
 TEST_F(HighScoreFile, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 {
-    highscores::NameEntry entry{table, mainWindow, 9, 2};
+    highscores::NameEntry entry{table, mainWindow, messageBox, 9, 2};
     const auto ok = [&] { entry.Command1_Click("Dan"); };
     const auto clear = [&] { table.ClearHighScores(mainWindow); };
     const QByteArray kAkiBenKei = "9,Aki\r\n8,Ben\r\n7,Kei\r\n";

@@ -10,7 +10,7 @@ using platform::MessageBoxResult;
 class NameEntryOk : public HighScoreFixture {
 protected:
     NameEntryOk() { load(kAkiBenKei); }
-    NameEntry entryFor(std::uint8_t level) { return {table, mainWindow, level, 0}; }
+    NameEntry entryFor(std::uint8_t level) { return {table, mainWindow, messageBox, level, 0}; }
 
     const QByteArray kAkiBenKei = QByteArrayLiteral("10,Aki\r\n5,Ben\r\n3,Kei\r\n");
 };
