@@ -54,11 +54,6 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
     showTable(labels, table());
 }
 
-bool Module1::SaveHighScores(const HighScoreTable& table)
-{
-    return SaveHighScores(table, messageBox_);
-}
-
 bool Module1::SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox)
 {
     return !reportWriteFailure(file_.save(table), messageBox);

@@ -37,11 +37,10 @@ public:
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
 
-    // Writes the table to hs.hsd. False, after telling the player why, when
-    // it could not be written, or when a file there that the game did not
-    // write could not be read or set aside first; the table in memory is not
-    // touched either way.
-    bool SaveHighScores(const HighScoreTable& table);
+    // Writes the table to hs.hsd. False, after telling the player why in the
+    // given box, when it could not be written, or when a file there that the
+    // game did not write could not be read or set aside first; the table in
+    // memory is not touched either way.
     bool SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox);
 
     // The table as it stands in memory.

@@ -47,5 +47,5 @@ int main(int argc, char* argv[])
     testing_support::FakeMainWindow labels;
     module.LoadHighScores(labels);
     say(QStringLiteral("saving"));
-    return module.SaveHighScores(*table) ? 0 : 1;
+    return module.SaveHighScores(*table, messageBox) ? 0 : 1;
 }
