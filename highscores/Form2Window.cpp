@@ -89,13 +89,26 @@ void Form2Window::buildControls()
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Text1, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+    connect(Text1, &QLineEdit::textEdited, this, [this] { nameEdited_ = true; });
 }
 
 void Form2Window::bringForward()
 {
     ui::bringForward(*this);
+    nameEdited_ = false;
     Text1->selectAll();
     Text1->setFocus();
+}
+
+void Form2Window::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Coming forward together with the main window, this window may lose the
+    // keyboard to it for a moment, and the name box then drops its
+    // selection. Until the player edits the name, it is selected again
+    // whenever the window has the keyboard back.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !nameEdited_)
+        Text1->selectAll();
 }
 
 void Form2Window::Form_Load()

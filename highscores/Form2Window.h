@@ -32,6 +32,7 @@ signals:
     void closed();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
@@ -47,6 +48,7 @@ private:
     ui::GraphicalButton* Command1 = nullptr;  // OK
     QLineEdit* Text1 = nullptr;               // the name
     bool centredWithFrame_ = false;
+    bool nameEdited_ = false;  // since the window last came forward
 };
 
 }  // namespace highscores

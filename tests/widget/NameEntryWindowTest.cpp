@@ -61,6 +61,7 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
         for (const char* button : {"Command2", "Command1"})  // Start!, then Give Up
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, child(&window, button).geometry().center());
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box) << "OK was not pressed";
         EXPECT_EQ(box->text(), cannotWritePrompt(path, *files.failWrites));
         QTest::keyClick(box, Qt::Key_Return);
     });
@@ -87,6 +88,16 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     // The waiting game's window; its close box saves nothing.
     form2 = openWindows().value(0);
     ASSERT_TRUE(form2) << "the waiting game gets its window";
+    // The main window takes the keyboard for a moment as this one comes
+    // forward; back here, the default name is selected again.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    form2->activateWindow();
+    window.activateWindow();
+    QCoreApplication::processEvents();  // the name box drops its selection here
+    form2->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2));
+    EXPECT_EQ(child<QLineEdit>(form2, "Text1").selectedText(), QStringLiteral("名無しさん"));
     EXPECT_EQ(child<QLabel>(form2, "Picture1").pixmap().toImage(), QImage(QStringLiteral(":/assets/rank1.png")));
     form2->close();
     QCoreApplication::processEvents();
