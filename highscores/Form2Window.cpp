@@ -78,6 +78,8 @@ void Form2Window::buildControls()
     Command1->setObjectName(QStringLiteral("Command1"));
     ui::placeInTwips(*Command1, 3975, 2040, 660, 615);
     Command1->setBackColor(colours::kPaleCyan);
+    // With the keyboard on OK, Enter presses it as Space does.
+    Command1->setAutoDefault(true);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

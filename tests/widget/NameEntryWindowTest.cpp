@@ -54,8 +54,8 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     EXPECT_EQ(QApplication::focusWidget(), &child(form2, "Command1")) << "Tab goes on to OK";
     text1.setText(QStringLiteral("Dan"));
 
-    // OK while the disk is full: the window stays for another try, and its
-    // box blocks only this window. Meanwhile a game is played in the main one.
+    // OK, by Enter on it, while the disk is full: the window stays for
+    // another try, and its box blocks only this window. Meanwhile a game is played in the main one.
     files.failWrites = QStringLiteral("No space left on device");
     QTimer::singleShot(0, [&] {
         for (const char* button : {"Command2", "Command1"})  // Start!, then Give Up
@@ -65,7 +65,7 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
         EXPECT_EQ(box->text(), cannotWritePrompt(path, *files.failWrites));
         QTest::keyClick(box, Qt::Key_Return);
     });
-    QTest::mouseClick(&child(form2, "Command1"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // on OK
     EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
     files.failWrites.reset();
     // Minimised, and the name box's text no longer selected, when another
