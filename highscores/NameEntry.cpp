@@ -11,7 +11,7 @@
 namespace highscores {
 namespace {
 
-// The file has always kept at most eight characters of a name.
+// A saved name keeps its first eight characters: sixteen bytes of UTF-16.
 constexpr int kNameBytes = 16;
 
 }  // namespace

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-// Conversions between numbers and text as the game has always made them.
+// Conversions between numbers and text: the level is kept as text, and the
+// table's levels are read back from it.
 // Failures raise a RunTimeError: "Type mismatch" for text that is no number,
 // "Overflow" for a number that does not fit the target type.
 namespace platform {

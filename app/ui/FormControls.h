@@ -27,8 +27,8 @@ void paintBackground(QWidget& widget, platform::Colour colour);
 void setForeColor(QWidget& widget, platform::Colour colour);
 
 // A label at its designed place. A caption wider than its box is narrowed to
-// fit rather than cut: IPAPGothic runs a little wider than the gothic the
-// windows were drawn for ("Name:" would lose its colon).
+// fit rather than cut: some captions fill their boxes to the pixel, and a
+// font that runs a little wider would cut them ("Name:" would lose its colon).
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsBox& box,
                  const LabelLook& look);
 
