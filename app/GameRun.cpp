@@ -2,7 +2,6 @@
 #include "game/Form1Window.h"
 #include "highscores/Module1.h"
 #include "highscores/NameEntryLauncher.h"
-#include "highscores/QtNameEntryWindows.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -15,6 +14,7 @@
 #include <QMessageBox>
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -54,10 +54,9 @@ int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow
     ui::QtMessageBox messageBox;
     platform::DiskFileStore files;
     highscores::Module1 table(messageBox, files, QDir::currentPath());
-    highscores::QtNameEntryWindows nameEntryWindows(table);
-    highscores::NameEntryLauncher nameEntry(table, nameEntryWindows);
-    game::Form1Window window({messageBox, random, table, nameEntry});
-    nameEntryWindows.setMainWindow(window);
+    highscores::NameEntryLauncher nameEntry(table);
+    game::Form1Window window({messageBox, random, table, std::bind_front(&highscores::NameEntryLauncher::showNameEntry, &nameEntry)});
+    nameEntry.setMainWindow(window);
     try {
         window.load();
     } catch (const platform::RunTimeError& error) {

@@ -10,13 +10,13 @@ namespace {
 void BM_TicksWithAPerfectPlayer(benchmark::State& state)
 {
     BenchServices services;
-    game::Form1 form({services.messageBox, services.random, services.table, services.nameEntry});
+    game::Form1 form({services.messageBox, services.random, services.table, BenchServices::noNameEntry});
     form.Form_Load();
     form.Command2_Click();
     for (auto _ : state) {
         form.Timer1_Timer();
         for (int i = 0; i < 2; ++i) {
-            if (const int button = bench::perfectPress(form, static_cast<std::size_t>(i)))
+            if (const Qt::MouseButton button = bench::perfectPress(form, static_cast<std::size_t>(i)))
                 form.Command3_MouseDown(i, button);
         }
         // Levels past ~200 fall too fast to score; start over well before.
@@ -32,14 +32,14 @@ BENCHMARK(BM_TicksWithAPerfectPlayer);
 void BM_JudgedPresses(benchmark::State& state)
 {
     BenchServices services;
-    game::Form1 form({services.messageBox, services.random, services.table, services.nameEntry});
+    game::Form1 form({services.messageBox, services.random, services.table, BenchServices::noNameEntry});
     form.Form_Load();
     form.Command2_Click();
     game::CommandButton& target = form.Command3[0];
     for (auto _ : state) {
         target = {QString(), 255, -15, 3000, true, true};
         form.gauge = 0;
-        form.Command3_MouseDown(0, 1);
+        form.Command3_MouseDown(0, Qt::LeftButton);
         benchmark::DoNotOptimize(form.gauge);
     }
     state.SetItemsProcessed(state.iterations());

@@ -28,7 +28,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kTicks = 1000;
-constexpr double kIntervalMs = 30.0;
 
 double cpuSeconds()
 {
@@ -79,7 +78,8 @@ PaceReport reportFor(const std::vector<Clock::time_point>& ticks, double cpuSeco
         periods.push_back(std::chrono::duration<double, std::milli>(ticks[i] - ticks[i - 1]).count());
     std::sort(periods.begin(), periods.end());
     const double wallMs = std::chrono::duration<double, std::milli>(ticks.back() - ticks.front()).count();
-    const double gameMs = kIntervalMs * static_cast<double>(periods.size());
+    const double gameMs =
+        std::chrono::duration<double, std::milli>(game::Form1::kTick).count() * static_cast<double>(periods.size());
     return {wallMs / static_cast<double>(periods.size()),
             periods[periods.size() / 2],
             periods[periods.size() * 99 / 100],
@@ -98,7 +98,7 @@ PaceReport sleepReference()
     const double cpuBefore = cpuSeconds();
     const Clock::time_point start = Clock::now();
     for (int i = 1; i <= kTicks; ++i) {
-        std::this_thread::sleep_until(start + i * std::chrono::milliseconds(30));
+        std::this_thread::sleep_until(start + i * game::Form1::kTick);
         ticks.push_back(Clock::now());
     }
     return reportFor(ticks, cpuSeconds() - cpuBefore, 0);
@@ -164,7 +164,7 @@ int main(int argc, char* argv[])
     ui::installGameLook();
 
     BenchServices services;
-    game::Form1Window window({services.messageBox, services.random, services.table, services.nameEntry});
+    game::Form1Window window({services.messageBox, services.random, services.table, BenchServices::noNameEntry});
     window.load();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -2,7 +2,6 @@
 
 #include "highscores/HighScoreTable.h"
 #include "highscores/Module1.h"
-#include "highscores/NameEntryOpener.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -13,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace game {
 
@@ -30,7 +30,7 @@ std::uint8_t levelForTable(const QString& levelCaption)
 
 }  // namespace
 
-Form1::Form1(Form1Services services) : services_(services) {}
+Form1::Form1(Form1Services services) : services_(std::move(services)) {}
 
 void Form1::Form_Load()
 {
@@ -94,7 +94,7 @@ void Form1::GameOver()
     // The table as the window shows it decides where the level goes.
     if (const std::optional<int> rank = highscores::rankFor(shownLevels(), table.finalLevel)) {
         table.newRank = static_cast<std::uint8_t>(*rank);
-        services_.nameEntry.showNameEntry();
+        services_.showNameEntry(table.finalLevel, table.newRank);
     }
     returnToIdle();
 }

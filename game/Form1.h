@@ -5,7 +5,12 @@
 #include "highscores/HighScoreTable.h"
 #include "platform/CheckedInteger.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
 
 namespace platform {
 class MessageBoxService;
@@ -14,7 +19,6 @@ class RandomSource;
 
 namespace highscores {
 class Module1;
-class NameEntryOpener;
 }  // namespace highscores
 
 namespace game {
@@ -24,7 +28,9 @@ struct Form1Services {
     platform::MessageBoxService& messageBox;
     platform::RandomSource& random;
     highscores::Module1& highScores;
-    highscores::NameEntryOpener& nameEntry;
+    // Opens the name entry for a game that ended at level, which earns rank
+    // in the table; never waits for the name.
+    std::function<void(std::uint8_t level, std::uint8_t rank)> showNameEntry;
 };
 
 // The main window's state and handlers, free of any widget: the game itself.
@@ -40,10 +46,10 @@ public:
     Label Label4{QStringLiteral("0")};                                    // the level, as decimal text
     Label Label5{lifeMeter(0)};                                           // the life meter, one square per life
     Shape Shape1{kMarkerRestLeft, kMarkerRestTop};                        // the gauge marker
-    CommandButton Command2{.Caption = QStringLiteral("Start!"), .BackColor = 16777088};
+    CommandButton Command2{.Caption = QStringLiteral("Start!"), .BackColor = platform::colours::kLightAqua};
     CommandButton Command1{.Caption = QStringLiteral("Give Up"), .Enabled = false};
     CommandButton Command4{.Caption = QStringLiteral("ハイスコアのクリア")};  // clears the table
-    Timer Timer1;                                                             // the 30 ms game tick
+    Timer Timer1;                                                             // the game tick, kTick
     std::array<Label, 6> Label3{                                              // the table: names 0..2, levels 3..5
                                 Label{highscores::kDefaultNameInFile},
                                 Label{highscores::kDefaultNameInFile},
@@ -69,15 +75,16 @@ public:
     // The window is closing: a running game ends at once and says nothing,
     // neither the game-over message nor a name entry.
     void Form_Unload();
-    void Timer1_Timer();  // one 30 ms tick: level-up, then the targets fall
-    // A mouse button (1 left, 2 right, 4 middle) going down on target index.
-    void Command3_MouseDown(int index, int button);
+    void Timer1_Timer();  // one tick: level-up, then the targets fall
+    // A mouse button going down on target index: the left one for red, the
+    // right one for blue; any other does nothing.
+    void Command3_MouseDown(int index, Qt::MouseButton button);
     // Registers one miss already counted in missCount; sortmiss is true for a
     // wrong press on target index, false for a target that fell through.
     void MissMiss(platform::Integer sortmiss, platform::Integer index);
 
     // A target can be judged while it overlaps the band between the yellow
-    // lines: its top strictly between 2400 and 3240.
+    // lines.
     static bool inHitZone(const CommandButton& target);
 
     // True while the game-over message is up: nothing else may move then.
@@ -89,6 +96,11 @@ public:
     static constexpr platform::Integer kLevelUpGauge = 10;   // a tick that finds it raises the level
     static constexpr platform::Integer kGameOverGauge = -3;  // a press that leaves it ends the game
     static constexpr platform::Integer kLives = 5;           // the miss that uses the last one ends the game
+    static constexpr std::chrono::milliseconds kTick{30};  // between two Timer1_Timer calls
+
+    // The yellow lines across the play field, by their middles.
+    static constexpr platform::Twips kUpperHitLine = 2805;
+    static constexpr platform::Twips kLowerHitLine = 3240;
 
     static constexpr platform::Twips kTargetWidth = 1095;
     static constexpr platform::Twips kTargetHeight = 405;

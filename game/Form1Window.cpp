@@ -14,9 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace game {
 
-using platform::Colour;
 using platform::Twips;
 using ui::addLabel;
 using ui::gothic;
@@ -61,8 +62,8 @@ platform::MessageBoxResult Form1Window::SyncingMessageBox::show(const QString& p
 
 Form1Window::Form1Window(Form1Services services)
     : messageBox_(*this, services.messageBox),
-      form_({messageBox_, services.random, services.highScores, services.nameEntry}),
-      Timer1(std::chrono::milliseconds(30), this)
+      form_({messageBox_, services.random, services.highScores, std::move(services.showNameEntry)}),
+      Timer1(Form1::kTick, this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zentap3"));
@@ -123,7 +124,7 @@ void Form1Window::buildGauge()
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
     paintBackground(*Shape1, colours::kWhite);
-    setForeColor(*Shape1, 0);
+    setForeColor(*Shape1, colours::kBlack);
 
     const QFont legend = gothic(9.75, true);
     addLabel(this, QStringLiteral("Label1(0)"), QStringLiteral("NextLevel"), {390, 1365, 1035, 195},
@@ -131,9 +132,9 @@ void Form1Window::buildGauge()
     addLabel(this, QStringLiteral("Label1(1)"), QStringLiteral("GameOver"), {345, 3630, 1035, 195},
              {legend, colours::kBlue, Qt::AlignLeft | Qt::AlignTop, true});
     addLabel(this, QStringLiteral("Label1(2)"), QStringLiteral("-0"), {1065, 3105, 495, 195},
-             {legend, 16744576, Qt::AlignLeft | Qt::AlignTop, true});
+             {legend, colours::kPaleBlue, Qt::AlignLeft | Qt::AlignTop, true});
     addLabel(this, QStringLiteral("Label1(3)"), QStringLiteral("-5"), {1035, 2250, 495, 195},
-             {legend, 16728128, Qt::AlignLeft | Qt::AlignTop, true});
+             {legend, colours::kMidBlue, Qt::AlignLeft | Qt::AlignTop, true});
 }
 
 void Form1Window::buildPlayField()
@@ -145,7 +146,7 @@ void Form1Window::buildPlayField()
 
     // The hit zone's two yellow lines, 3 pixels wide, centred on their y.
     for (int i = 0; i < 2; ++i) {
-        const Twips y = i == 0 ? 2805 : 3240;
+        const Twips y = i == 0 ? Form1::kUpperHitLine : Form1::kLowerHitLine;
         auto* line = new QWidget(Frame1);
         line->setObjectName(QStringLiteral("Line1(%1)").arg(i));
         line->setGeometry(0, platform::twipsToPixels(y) - 1, platform::twipsToPixels(1080), 3);
@@ -167,14 +168,14 @@ void Form1Window::buildHighScoreBox()
     ui::placeInTwips(*frame2, 3015, 180, 2310, 1665);
     frame2->setFont(gothic(18, true));
     paintBackground(*frame2, colours::kPaleCyan);
-    setForeColor(*frame2, 12632064);
+    setForeColor(*frame2, colours::kTeal);
 
     const TwipsBox boxes[6] = {{60, 435, 1770, 405},  {60, 840, 1770, 405},  {60, 1245, 1770, 405},
                                {1800, 435, 420, 345}, {1710, 780, 510, 345}, {1710, 1125, 510, 345}};
     for (int i = 0; i < 6; ++i) {
         const bool isLevel = i >= 3;
         const LabelLook look =
-            isLevel ? LabelLook{gothic(15.75, true), 0, Qt::AlignRight | Qt::AlignTop} : LabelLook{gothic(9.75), 0};
+            isLevel ? LabelLook{gothic(15.75, true), colours::kBlack, Qt::AlignRight | Qt::AlignTop} : LabelLook{gothic(9.75)};
         Label3[static_cast<std::size_t>(i)] =
             addLabel(frame2, QStringLiteral("Label3(%1)").arg(i), form_.Label3[static_cast<std::size_t>(i)].Caption,
                      boxes[i], look);
@@ -193,7 +194,7 @@ void Form1Window::connectHandlers()
     connect(Command4, &QPushButton::clicked, this, [this] { run([this] { form_.Command4_Click(); }); });
     connect(&Timer1, &platform::PacedTimer::tick, this, [this] { run([this] { form_.Timer1_Timer(); }); });
     for (std::size_t i = 0; i < Command3.size(); ++i) {
-        connect(Command3[i], &ui::TargetButton::mouseDown, this, [this, i](int button) {
+        connect(Command3[i], &ui::TargetButton::mouseDown, this, [this, i](Qt::MouseButton button) {
             run([this, i, button] { form_.Command3_MouseDown(static_cast<int>(i), button); });
         });
     }

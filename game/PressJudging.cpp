@@ -18,16 +18,16 @@ const QString kMissedCaption = QStringLiteral("miss");
 
 }  // namespace
 
-void Form1::Command3_MouseDown(int index, int button)
+void Form1::Command3_MouseDown(int index, Qt::MouseButton button)
 {
     CommandButton& target = Command3.at(static_cast<std::size_t>(index));
     // Hidden or disabled targets take no presses; the middle button does nothing at all.
-    if (!target.Visible || !target.Enabled || (button != 1 && button != 2))
+    if (!target.Visible || !target.Enabled || (button != Qt::LeftButton && button != Qt::RightButton))
         return;
 
     if (inHitZone(target)) {
-        const bool rightColour =
-            target.BackColor == platform::leadingNumber(colourCodes.at(static_cast<std::size_t>(button - 1)));
+        const std::size_t colourIndex = button == Qt::LeftButton ? 0 : 1;
+        const bool rightColour = target.BackColor == platform::leadingNumber(colourCodes.at(colourIndex));
         if (target.Caption.isEmpty() && rightColour) {
             // The gauge holds at its top rather than overflow in an endless game.
             if (gauge < std::numeric_limits<platform::Integer>::max())
@@ -56,7 +56,7 @@ QString Form1::lifeMeter(platform::Integer missCount)
 
 bool Form1::inHitZone(const CommandButton& target)
 {
-    return target.Top > 2400 && target.Top < 3240;
+    return target.Top > kUpperHitLine - kTargetHeight && target.Top < kLowerHitLine;
 }
 
 void Form1::MissMiss(platform::Integer sortmiss, platform::Integer index)

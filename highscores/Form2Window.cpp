@@ -15,15 +15,12 @@
 
 namespace highscores {
 
-using platform::Colour;
 using platform::kTwipsPerPixel;
 using ui::addLabel;
 using ui::gothic;
 namespace colours = platform::colours;
 
 namespace {
-
-constexpr Colour kOrange = 33023;
 
 // Lets into the name box what hs.hsd can keep exactly of what is typed,
 // pasted or committed by an input method. A character it cannot keep (a line
@@ -65,7 +62,7 @@ void Form2Window::buildControls()
     addLabel(this, QStringLiteral("Label1"), QStringLiteral("ハイスコアに入ったYo!"), {60, 120, 4575, 720},
              {gothic(24), colours::kRed});
     addLabel(this, QStringLiteral("Label2"), QStringLiteral("位"), {2550, 1125, 1155, 1065},
-             {gothic(48, false, true), kOrange});
+             {gothic(48, false, true), colours::kOrange});
     addLabel(this, QStringLiteral("Label3"), QStringLiteral("Name:"), {195, 2160, 870, 450}, {gothic(15.75, true)});
 
     Text1 = new QLineEdit(QStringLiteral("名無しさん"), this);

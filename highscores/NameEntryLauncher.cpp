@@ -1,5 +1,6 @@
 #include "highscores/NameEntryLauncher.h"
 
+#include "highscores/Form2Window.h"
 #include "highscores/HighScoreTable.h"
 #include "highscores/Module1.h"
 
@@ -7,27 +8,40 @@
 
 namespace highscores {
 
-NameEntryLauncher::NameEntryLauncher(Module1& table, NameEntryWindows& windows) : table_(table), windows_(windows) {}
+NameEntryLauncher::NameEntryLauncher(Module1& table) : table_(table) {}
 
-void NameEntryLauncher::showNameEntry()
+NameEntryLauncher::~NameEntryLauncher() = default;
+
+void NameEntryLauncher::setMainWindow(MainWindowLink& mainWindow)
 {
-    if (open_) {
-        waiting_.push_back(table_.finalLevel);
-        windows_.bringForward();
+    mainWindow_ = &mainWindow;
+}
+
+void NameEntryLauncher::showNameEntry(std::uint8_t level, std::uint8_t rank)
+{
+    if (window_) {
+        waiting_.push_back(level);
+        window_->bringForward();
         return;
     }
-    open(table_.finalLevel, table_.newRank);
+    open(level, rank);
 }
 
 void NameEntryLauncher::open(std::uint8_t level, std::uint8_t rank)
 {
-    open_ = true;
-    windows_.open(level, rank, [this] { closed(); });
+    Q_ASSERT(mainWindow_);
+    window_ = std::make_unique<Form2Window>(table_, *mainWindow_, level, rank);
+    // Queued, so the window is deleted after its close has finished.
+    connect(window_.get(), &Form2Window::closed, this, &NameEntryLauncher::closed, Qt::QueuedConnection);
+    window_->bringForward();
 }
 
 void NameEntryLauncher::closed()
 {
-    open_ = false;
+    // A close reported once more, late, is not the next window's.
+    if (!window_ || window_->isVisible())
+        return;
+    window_.reset();
     while (!waiting_.empty()) {
         const std::uint8_t level = waiting_.front();
         waiting_.pop_front();

@@ -1,42 +1,42 @@
 #pragma once
 
-#include "highscores/NameEntryOpener.h"
+#include <QObject>
 
 #include <cstdint>
 #include <deque>
-#include <functional>
+#include <memory>
 
 namespace highscores {
 
+class Form2Window;
+class MainWindowLink;
 class Module1;
 
-// Opens and raises name-entry windows on screen.
-class NameEntryWindows {
+// Opens a name-entry window for each game that enters the table, one window
+// at a time. A game that enters while a window is open waits its turn; when
+// the window closes, by OK or by its close box, the oldest waiting game gets
+// a window of its own if it still enters the table then.
+class NameEntryLauncher final : public QObject {
 public:
-    virtual ~NameEntryWindows() = default;
-    // Opens a window for the level and rank; calls closed once it has closed,
-    // by OK or by its close box.
-    virtual void open(std::uint8_t level, std::uint8_t rank, std::function<void()> closed) = 0;
-    virtual void bringForward() = 0;
-};
+    explicit NameEntryLauncher(Module1& table);
+    ~NameEntryLauncher() override;
 
-// One name-entry window at a time, each with its own game. A game that
-// reaches the table while a window is open waits its turn; when the window
-// closes, it gets a window of its own if it still enters the table then.
-class NameEntryLauncher final : public NameEntryOpener {
-public:
-    NameEntryLauncher(Module1& table, NameEntryWindows& windows);
+    // The main window is made after the launcher that it calls; it is linked
+    // here before any game can end.
+    void setMainWindow(MainWindowLink& mainWindow);
 
-    void showNameEntry() override;
+    // A game has ended at level, which earns rank in the table as shown.
+    // Never waits for the name.
+    void showNameEntry(std::uint8_t level, std::uint8_t rank);
 
 private:
     void open(std::uint8_t level, std::uint8_t rank);
     void closed();
 
     Module1& table_;
-    NameEntryWindows& windows_;
-    bool open_ = false;
-    std::deque<std::uint8_t> waiting_;  // levels of later games, oldest first
+    MainWindowLink* mainWindow_ = nullptr;
+    std::unique_ptr<Form2Window> window_;  // the open window, if any
+    std::deque<std::uint8_t> waiting_;     // levels of later games, oldest first
 };
 
 }  // namespace highscores

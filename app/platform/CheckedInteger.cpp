@@ -26,9 +26,4 @@ Integer subtractChecked(Integer a, Integer b)
     return fitOrOverflow(long{a} - long{b});
 }
 
-Integer multiplyChecked(Integer a, Integer b)
-{
-    return fitOrOverflow(long{a} * long{b});
-}
-
 }  // namespace platform

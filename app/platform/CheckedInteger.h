@@ -10,7 +10,6 @@ using Integer = std::int16_t;
 
 Integer addChecked(Integer a, Integer b);
 Integer subtractChecked(Integer a, Integer b);
-Integer multiplyChecked(Integer a, Integer b);
 
 // Boolean flags kept in an Integer: -1 is true, 0 is false.
 inline constexpr Integer kTrue = -1;

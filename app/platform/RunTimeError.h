@@ -16,9 +16,6 @@ public:
     static RunTimeError overflow();      // a 16-bit sum or a byte that does not fit
     static RunTimeError typeMismatch();  // text that holds no number
 
-    int number() const { return number_; }
-    QString description() const { return description_; }
-
     // What the error box says: "Run-time error '6':", a blank line, "Overflow".
     QString reportText() const;
 

@@ -19,12 +19,18 @@ inline int twipsToPixels(double twips)
 using Colour = std::int32_t;
 
 namespace colours {
+inline constexpr Colour kBlack = 0;
 inline constexpr Colour kRed = 255;
-inline constexpr Colour kBlue = 16711680;
-inline constexpr Colour kWhite = 16777215;
-inline constexpr Colour kLightGrey = 12632256;
-inline constexpr Colour kPaleCyan = 16777152;
+inline constexpr Colour kOrange = 33023;
 inline constexpr Colour kYellow = 65535;
+inline constexpr Colour kTeal = 12632064;
+inline constexpr Colour kBlue = 16711680;
+inline constexpr Colour kMidBlue = 16728128;
+inline constexpr Colour kPaleBlue = 16744576;
+inline constexpr Colour kLightGrey = 12632256;
+inline constexpr Colour kLightAqua = 16777088;
+inline constexpr Colour kPaleCyan = 16777152;
+inline constexpr Colour kWhite = 16777215;
 }  // namespace colours
 
 inline constexpr int redOf(Colour c)

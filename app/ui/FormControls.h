@@ -18,7 +18,7 @@ struct TwipsBox {
 
 struct LabelLook {
     QFont font;
-    platform::Colour foreColor = 0;
+    platform::Colour foreColor = platform::colours::kBlack;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool opaque = false;  // opaque labels fill their box with the windows' pale cyan
 };

@@ -7,21 +7,24 @@
 
 namespace ui {
 
-GraphicalButton::GraphicalButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+GraphicalButton::GraphicalButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    setBackColor(platform::colours::kLightGrey);
+}
 
 void GraphicalButton::setBackColor(platform::Colour colour)
 {
-    if (colour == backColor_)
-        return;
-    backColor_ = colour;
-    update();
+    // The same colour again, as every tick sets it, repaints nothing.
+    QPalette look = palette();
+    look.setColor(QPalette::Button, toQColor(colour));
+    setPalette(look);
 }
 
 void GraphicalButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const QRect r = rect();
-    painter.fillRect(r, toQColor(backColor_));
+    painter.fillRect(r, palette().color(QPalette::Button));
 
     // Raised edge: light on the top and left, shadow on the bottom and right;
     // swapped while the button is held down.

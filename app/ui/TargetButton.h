@@ -5,7 +5,7 @@
 namespace ui {
 
 // A falling target: a graphical button that reports every mouse button going
-// down on it (1 left, 2 right, 4 middle) and nothing more. It is never held
+// down on it and nothing more. It is never held
 // down or clicked, so a press that ends the game, whose release the game-over
 // message takes, cannot leave it drawn pressed into the next game.
 class TargetButton final : public GraphicalButton {
@@ -14,7 +14,7 @@ public:
     explicit TargetButton(QWidget* parent);
 
 signals:
-    void mouseDown(int button);
+    void mouseDown(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

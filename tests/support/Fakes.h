@@ -3,7 +3,6 @@
 #pragma once
 
 #include "highscores/MainWindowLink.h"
-#include "highscores/NameEntryOpener.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -80,19 +79,6 @@ public:
 private:
     std::vector<float> draws_;
     std::size_t next_ = 0;
-};
-
-class RecordingNameEntry final : public highscores::NameEntryOpener {
-public:
-    void showNameEntry() override
-    {
-        ++requests;
-        if (onRequest)
-            onRequest();
-    }
-
-    int requests = 0;
-    std::function<void()> onRequest;
 };
 
 // A table as "level,name" rows, best first, so failures print readably.

@@ -3,7 +3,7 @@
 
 #include "game/Form1Window.h"
 #include "highscores/Module1.h"
-#include "highscores/QtNameEntryWindows.h"
+#include "highscores/NameEntryLauncher.h"
 #include "support/Fakes.h"
 #include "ui/GameLook.h"
 #include "ui/GraphicalButton.h"
@@ -18,6 +18,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace testing_support {
 
@@ -41,7 +43,7 @@ inline std::string describe(const QWidget& w, bool withPlace = false)
     const QString text = w.isWindow() ? w.windowTitle() : w.property("text").toString();
     const QString place =
         QString::asprintf("%s %d,%d %dx%d ", qPrintable(w.objectName()), w.x(), w.y(), w.width(), w.height());
-    const QString colour = button ? "on " + QString::number(button->backColor())
+    const QString colour = button ? "on " + w.palette().color(QPalette::Button).name()
                                   : w.palette().color(QPalette::Active, QPalette::WindowText).name();
     return QString::asprintf("%s%dpx%s%s %s%s%s%s%s%s%s %s", withPlace ? qPrintable(place) : "", w.font().pixelSize(),
                              w.font().bold() ? " bold" : "", w.font().italic() ? " italic" : "", qPrintable(colour),
@@ -73,22 +75,24 @@ inline const std::vector<std::string> kMainWindowLayout = {
     "Label1(0) 26,91 69x13 13px bold #0000ff NextLevel",         "Label1(1) 23,242 69x13 13px bold #0000ff GameOver",
     "Label1(2) 71,207 33x13 13px bold #8080ff -0",               "Label1(3) 69,150 33x13 13px bold #4040ff -5",
     "Frame1 120,0 70x258 13px #000000 ",                         "Line1(0) 0,186 72x3 13px #000000 ",
-    "Line1(1) 0,215 72x3 13px #000000 ",                         "Command3(0) -4,0 73x27 13px on 12632256 hidden ",
-    "Command3(1) -4,0 73x27 13px on 12632256 hidden ",           "Frame2 201,12 154x111 24px bold #00c0c0 ",
+    "Line1(1) 0,215 72x3 13px #000000 ",                         "Command3(0) -4,0 73x27 13px on #c0c0c0 hidden ",
+    "Command3(1) -4,0 73x27 13px on #c0c0c0 hidden ",           "Frame2 201,12 154x111 24px bold #00c0c0 ",
     "Label3(0) 4,29 118x27 13px #000000 None",                   "Label3(1) 4,56 118x27 13px #000000 None",
     "Label3(2) 4,83 118x27 13px #000000 None",                   "Label3(3) 120,29 28x23 21px bold #000000 right 0",
     "Label3(4) 114,52 34x23 21px bold #000000 right 0",          "Label3(5) 114,75 34x23 21px bold #000000 right 0",
-    "Command4 45,94 105x14 11px on 12632256 ハイスコアのクリア", "Command2 197,194 157x63 37px bold on 16777088 Start!",
+    "Command4 45,94 105x14 11px on #c0c0c0 ハイスコアのクリア", "Command2 197,194 157x63 37px bold on #80ffff Start!",
     "Command1 206,130 138x31 12px #000000 disabled Give Up"};
 // clang-format on
 
 // The main window on screen, loaded with the default table, its message boxes
-// recorded and its colours scripted: target 0 red, target 1 blue.
+// recorded and its colours scripted: target 0 red, target 1 blue. Its games
+// open real name-entry windows.
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture()
     {
         writeBytes(path, kDefaultTableBytes);
+        nameEntry.setMainWindow(window);
         window.load();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -98,10 +102,11 @@ protected:
     const QString path = directory.filePath(QStringLiteral("hs.hsd"));
     FakeMessageBox messageBox;
     ScriptedRandom random{{0.25F, 0.75F}};
-    RecordingNameEntry nameEntry;
     FailingFileStore files;
     highscores::Module1 table{messageBox, files, directory.path()};
-    game::Form1Window window{{messageBox, random, table, nameEntry}};
+    highscores::NameEntryLauncher nameEntry{table};
+    game::Form1Window window{
+        {messageBox, random, table, std::bind_front(&highscores::NameEntryLauncher::showNameEntry, &nameEntry)}};
 };
 
 }  // namespace testing_support

@@ -60,22 +60,22 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     EXPECT_EQ(random.reseeds, 2) << "Start! three times quickly starts one game, which draws two colours";
     EXPECT_EQ(
         describe(start) + "|" + describe(giveUp) + "|" + describe(child(&window, "Command4")),
-        "37px bold on 16777088 disabled Start!|12px #000000 Give Up|11px on 12632256 disabled ハイスコアのクリア");
+        "37px bold on #80ffff disabled Start!|12px #000000 Give Up|11px on #c0c0c0 disabled ハイスコアのクリア");
     // Top -400, Left -15 in the play field: almost wholly above it, clipped.
-    EXPECT_EQ(describe(red, true) + "|" + describe(blue), "Command3(0) -1,-27 73x27 13px on 255 |13px on 16711680 ");
+    EXPECT_EQ(describe(red, true) + "|" + describe(blue), "Command3(0) -1,-27 73x27 13px on #ff0000 |13px on #0000ff ");
     strayEverywhere();
 
     ASSERT_TRUE(waitInZone(0));
     QTest::mouseClick(&red, Qt::MiddleButton);
     QTest::mousePress(&red, Qt::LeftButton);
-    EXPECT_EQ(describe(red), "13px on 16777215 OK") << "the middle button is not judged, the left one is";
+    EXPECT_EQ(describe(red), "13px on #ffffff OK") << "the middle button is not judged, the left one is";
     // Its release may go to a game-over message instead: never held down.
     EXPECT_EQ(red.grab().toImage().pixelColor(10, 0), QColor(255, 255, 255)) << "drawn raised";
     QTest::mouseRelease(&red, Qt::LeftButton);
     ASSERT_TRUE(waitInZone(1));
     QTest::mouseClick(&blue, Qt::LeftButton);
     EXPECT_EQ(describe(blue) + "|" + describe(child(&window, "Label5")),
-              "13px on 12632256 disabled miss|21px #000000 ■■■■");
+              "13px on #c0c0c0 disabled miss|21px #000000 ■■■■");
     EXPECT_EQ(child(&window, "Shape1").y(), 208) << "one good press, then one wrong one";
     strayKeys();  // the pressed target is off now; no button took the focus from it
 
@@ -106,5 +106,5 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     QTest::mouseClick(&giveUp, Qt::LeftButton);
     EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
     EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(red),
-              "37px bold on 16777088 Start!|12px #000000 disabled Give Up|13px on 255 hidden ");
+              "37px bold on #80ffff Start!|12px #000000 disabled Give Up|13px on #ff0000 hidden ");
 }

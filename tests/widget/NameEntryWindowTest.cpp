@@ -3,24 +3,18 @@
 using namespace testing_support;
 using NameEntryWindow = MainWindowFixture;
 
-// A game ends at level 7, rank 2 of the table 10 Aki, 5 Ben, 3 Kei; a second
-// one at level 11 while its window is open.
-TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGameIn)
+// A game ends at level 7, rank 2 of the table 10 Aki, 5 Ben, 3 Kei; two more
+// at levels 4 and 11 while its window is open.
+TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGamesIn)
 {
     writeBytes(path, "10,Aki\r\n5,Ben\r\n3,Kei\r\n");
-    FakeMainWindow mainWindow;
-    table.LoadHighScores(mainWindow);
-    highscores::QtNameEntryWindows windows{table};
-    windows.setMainWindow(mainWindow);
-    highscores::NameEntryLauncher launcher{table, windows};
+    table.LoadHighScores(window);
     const auto openWindows = [] {
         QWidgetList open = QApplication::topLevelWidgets();
         open.removeIf([](const QWidget* w) { return w->objectName() != QStringLiteral("Form2") || w->isHidden(); });
         return open;
     };
-    table.finalLevel = 7;
-    table.newRank = 2;
-    launcher.showNameEntry();
+    nameEntry.showNameEntry(7, 2);
     QPointer<QWidget> form2 = openWindows().value(0);
     ASSERT_TRUE(form2);
 
@@ -32,7 +26,7 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     EXPECT_EQ(layoutOf(*form2), (std::vector<std::string>{
         "Label1 4,8 305x48 32px #ff0000 ハイスコアに入ったYo!", "Label2 170,75 77x71 64px italic #ff8000 位",
         "Label3 13,144 58x30 21px bold #000000 Name:",          "Text1 74,139 187x36 27px #000000 名無しさん",
-        "Command1 265,136 44x41 12px on 16777152 &OK",          "Picture1 82,42 94x92 12px #000000 "}));
+        "Command1 265,136 44x41 12px on #c0ffff &OK",          "Picture1 82,42 94x92 12px #000000 "}));
     // clang-format on
     // Picture 2 of the three, from its top-left corner, cut to the box.
     const QImage shown = child(form2, "Picture1").grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -72,9 +66,9 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     // game enters the table.
     form2->showMinimized();
     text1.deselect();
-    table.finalLevel = 11;
-    launcher.showNameEntry();
-    EXPECT_EQ(openWindows(), QWidgetList{form2}) << "still open; the second game waits its turn";
+    nameEntry.showNameEntry(4, 3);
+    nameEntry.showNameEntry(11, 1);
+    EXPECT_EQ(openWindows(), QWidgetList{form2}) << "still open; the other games wait their turn";
     EXPECT_EQ(form2->windowState(), Qt::WindowNoState) << "restored";
     ASSERT_TRUE(QTest::qWaitForWindowActive(form2)) << "brought forward";
     EXPECT_EQ(text1.selectedText(), QStringLiteral("Dan")) << "typing replaces the name again";
@@ -83,9 +77,10 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     QTest::keyClick(form2, Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form2.isNull(); }));
     EXPECT_EQ(readBytes(path), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
-    EXPECT_EQ(mainWindow.shows, 1);
+    EXPECT_EQ(child(&window, "Label3(1)").property("text"), QStringLiteral("Dan"));
 
-    // The waiting game's window; its close box saves nothing.
+    // Level 4 no longer enters the table; level 11 gets its window, whose
+    // close box saves nothing.
     form2 = openWindows().value(0);
     ASSERT_TRUE(form2) << "the waiting game gets its window";
     // The main window takes the keyboard for a moment as this one comes
@@ -102,6 +97,8 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsAWaitingGame
     form2->close();
     QCoreApplication::processEvents();
     EXPECT_TRUE(form2.isNull());
+    EXPECT_EQ(openWindows(), QWidgetList{}) << "no window for level 4";
     EXPECT_EQ(readBytes(path), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
-    EXPECT_EQ(mainWindow.shows, 1);
+    nameEntry.showNameEntry(8, 2);
+    EXPECT_EQ(openWindows().size(), 1) << "the next game to enter gets its window at once";
 }

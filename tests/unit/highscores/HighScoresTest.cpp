@@ -1,0 +1,349 @@
+// The high-score table and hs.hsd: reading every layout, saving, keeping
+// what others wrote, the name window's OK, and the file when something about
+// it goes wrong.
+#include "highscores/Module1.h"
+#include "highscores/NameEntry.h"
+#include "support/Fakes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+using namespace testing_support;
+using highscores::NameEntry;
+using platform::MessageBoxResult;
+
+namespace {
+
+using Boxes = std::vector<QString>;  // as FakeMessageBox::shown
+const QString kLoadError = QStringLiteral("エラー|ハイスコアデータが開けませんでした");
+const QString kAskClear = QStringLiteral("確認|ハイスコアをクリアしますか?");
+const QByteArray kTaroBytes = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n3,Jiro\r\n");
+const Rows kTaroRows{"12,Taro", "7,Hanako", "3,Jiro"};
+const Rows kNoneInMemory{"0,none", "0,none", "0,none"};
+const QByteArray kDamaged = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n");
+
+// The table over a directory of its own, with a main window and message
+// boxes that only record.
+class HighScores : public ::testing::Test {
+protected:
+    QString path(const char* name = "hs.hsd") const { return directory.filePath(name); }
+    QByteArray fileBytes(const char* name = "hs.hsd") const { return readBytes(path(name)); }
+    void load(const QByteArray& bytes)
+    {
+        writeBytes(path(), bytes);
+        table.LoadHighScores(mainWindow);
+    }
+
+    // The box that says which file could not be written, and why.
+    QString cannotWrite(const char* file, const QString& reason) const
+    {
+        return QStringLiteral("エラー|") + cannotWritePrompt(path(file), reason);
+    }
+
+    Rows memory() const
+    {
+        FakeMainWindow shown;
+        highscores::Module1::showTable(shown, table.table());
+        return shown.rows();
+    }
+
+    QStringList entries() const
+    {
+        return QDir(directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir directory;
+    FakeMessageBox messageBox;
+    FailingFileStore files;
+    FakeMainWindow mainWindow;
+    highscores::Module1 table{messageBox, files, directory.path()};
+};
+
+// Writes past the size fail for this process as on a disk that fills up part
+// way: the system's own short write, then "File too large" (not the signal).
+void withFileSizeLimit(rlim_t bytes, const std::function<void()>& action)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit limited{bytes, old.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    action();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+}
+
+}  // namespace
+
+TEST_F(HighScores, ReadsEveryReadableLayoutAndSetsEachDamagedTableAside)
+{
+    const Rows damaged{};  // nothing read: the default table replaces the file
+    const std::pair<const char*, Rows> cases[] = {
+        {nullptr, damaged},  // the first start, in an empty directory
+        {"12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", kTaroRows},
+        // Bare LF and CR, blanks around fields, no final line end
+        {"  12,  Taro  \n7 ,Hanako\r 3,Jiro", kTaroRows},
+        {"12,Taro,7,Hanako,3,Jiro\r\n1,Ken\r\n0,Rie\r\n", kTaroRows},
+        // Anything after a closing quote is dropped; a quote never closed runs to the end.
+        {"255,\"Ta,ro,\"\n0,\"Ha\"junk\r\n0,\"Ji,ro", {"255,Ta,ro,", "0,Ha", "0,Ji,ro"}},
+        // 名無しさん, ① and ～ as a Japanese Windows system writes them
+        {"1,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\n1,\x87\x40\x81\x60\n1,a", {"1,名無しさん", "1,①～", "1,a"}},
+        {"", damaged},
+        {"12,Taro\r\n7,Hanako\r\n", damaged},
+        {"12,Taro\r\n7,Hanako\r\n3,", damaged},
+        {"12,Taro\r\n7,Hanako\r\nx,Jiro\r\n", damaged},
+        {"12,Taro\r\n256,Hanako\r\n3,Jiro\r\n", damaged},
+        {"-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n", damaged},
+        {"12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n", damaged},
+        {"\r\n12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", damaged},
+    };
+    for (const auto& [bytes, rows] : cases) {
+        SCOPED_TRACE(bytes ? bytes : "no file");
+        QFile::remove(path("hs.hsd.bak"));
+        if (bytes)
+            writeBytes(path(), bytes);
+        mainWindow.captions = {"Old", "Old", "Old", "9", "9", "9"};
+        table.LoadHighScores(mainWindow);
+        const bool ok = !rows.empty();
+        const QByteArray kept = ok || !bytes ? "" : bytes;  // an empty file is not worth a backup
+        EXPECT_EQ(fileBytes(), ok ? QByteArray(bytes) : kDefaultTableBytes);
+        EXPECT_EQ(QFileInfo::exists(path("hs.hsd.bak")), !kept.isEmpty());
+        EXPECT_EQ(fileBytes("hs.hsd.bak"), kept);
+        EXPECT_EQ(memory(), ok ? rows : kNoneInMemory) << "nothing of a damaged table is kept";
+        EXPECT_EQ(mainWindow.rows(), ok ? rows : Rows(3, "9,Old")) << "the labels keep what they showed";
+    }
+    EXPECT_EQ(messageBox.shown, Boxes(9, kLoadError)) << "one box for each damaged table, none else";
+}
+
+TEST_F(HighScores, SavesInCodePage932AndEveryNameItWritesReadsBack)
+{
+    load(kTaroBytes);
+    // Quoted where a comma or a space at either end would be lost; never a
+    // double quote, a control character or what the code page cannot hold.
+    ASSERT_TRUE(table.SaveHighScores({{{13, "Ta,ro"}, {12, " 名無し"}, {7, "\"Ta\"ro\r\n\t\x1a"}}}, messageBox));
+    EXPECT_EQ(fileBytes(), "13,\"Ta,ro\"\r\n12,\" \x96\xbc\x96\xb3\x82\xb5\"\r\n7,Taro\r\n");
+    EXPECT_EQ(memory(), kTaroRows) << "memory follows the file only by the next load";
+    ASSERT_TRUE(table.SaveHighScores({{{2, "Taro "}, {1, "山\U0001F600田〜"}, {0, ""}}}, messageBox));
+    table.LoadHighScores(mainWindow);
+    EXPECT_EQ(memory(), (Rows{"2,Taro ", "1,山田", "0,"}));
+}
+
+// Before OK, the clear or the error path replaces hs.hsd, whatever stands
+// there that the game did not write or read cleanly is set aside: a table
+// changed behind its back, or one whose rewrite would lose bytes.
+TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
+{
+    NameEntry entry{table, mainWindow, messageBox, 9, 2};
+    const auto ok = [&] { entry.Command1_Click("Dan"); };
+    const auto clear = [&] { table.ClearHighScores(mainWindow); };
+    const QByteArray kAkiBenKei = "9,Aki\r\n8,Ben\r\n7,Kei\r\n";
+    const QByteArray kUtf8 =
+        "2,\xe5\xa4\xaa\xe9\x83\x8e\r\n1,\xe8\x8a\xb1\xe5\xad\x90\r\n0,\xe6\xac\xa1\xe9\x83\x8e\r\n";
+    struct Case {
+        const char* what;
+        QByteArray loaded, changed;  // read by the game, then put there behind its back
+        std::function<void()> replace;
+        QByteArray after, kept;  // hs.hsd, hs.hsd.bak
+    };
+    const Case cases[] = {
+        {"the game's own tables", kTaroBytes, kTaroBytes,
+         [&] {
+             clear();
+             ok();
+         },
+         "9,Dan\r\n0,none\r\n0,none\r\n", ""},
+        {"four fields", kTaroBytes, "12,Taro\r\n7,Hanako\r\n3", ok, "12,Taro\r\n9,Dan\r\n7,Hanako\r\n",
+         "12,Taro\r\n7,Hanako\r\n3"},
+        {"another table", kTaroBytes, kAkiBenKei, clear, kDefaultTableBytes, kAkiBenKei},
+        {"another table while the load error is up", kTaroBytes, "x",
+         [&] {
+             messageBox.whileOpen = [&] { writeBytes(path(), kAkiBenKei); };
+             table.LoadHighScores(mainWindow);
+         },
+         kDefaultTableBytes, kAkiBenKei},
+        {"UTF-8", kUtf8, kUtf8, clear, kDefaultTableBytes, kUtf8},
+        {"a sign the code page writes another way", "1,\x87\x90\r\n0,a\r\n0,b\r\n", "", clear, kDefaultTableBytes,
+         "1,\x87\x90\r\n0,a\r\n0,b\r\n"},
+        {"more than is read", kTaroBytes + QByteArray(1 << 20, ' '), "", clear, kDefaultTableBytes,
+         kTaroBytes + QByteArray(1 << 20, ' ')},
+        {"a quote and an end-of-file byte in names", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a", "", ok,
+         "12,Taro\r\n9,Dan\r\n7,Taro\r\n", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path("hs.hsd.bak"));
+        messageBox.whileOpen = nullptr;
+        load(c.loaded);
+        if (!c.changed.isEmpty())
+            writeBytes(path(), c.changed);
+        c.replace();
+        EXPECT_EQ(fileBytes(), c.after);
+        EXPECT_EQ(fileBytes("hs.hsd.bak"), c.kept);
+        EXPECT_EQ(entries().size(), c.kept.isEmpty() ? 1U : 2U);
+    }
+
+    // A file that cannot be read is neither set aside nor written over, until
+    // it can be read again.
+    const QByteArray saved = fileBytes();
+    messageBox.shown.clear();
+    files.failReads = "Permission denied";
+    clear();
+    EXPECT_EQ(messageBox.shown, (Boxes{kAskClear, cannotWrite("hs.hsd", "Permission denied")}));
+    EXPECT_EQ(fileBytes(), saved);
+    files.failReads.reset();
+    clear();
+    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
+    EXPECT_EQ(entries().size(), 2U) << "nothing more set aside";
+}
+
+TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
+{
+    NameEntry entry{table, mainWindow, messageBox, 9, 2};
+    writeBytes(path(), kDamaged);
+    withFileSizeLimit(0, [&] { table.LoadHighScores(mainWindow); });
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "File too large")}));
+    EXPECT_EQ(entries(), QStringList{"hs.hsd.bak"}) << "set aside, and no short default in its place";
+
+    // No renames: OK and the clear each try the backup again and write nothing.
+    messageBox.shown.clear();
+    files.failRenames = "Input/output error";
+    load(kDamaged);
+    EXPECT_FALSE(entry.Command1_Click("Dan")) << "the window stays open";
+    table.ClearHighScores(mainWindow);
+    const QString noBackup = cannotWrite("hs.hsd.bak", "Input/output error");
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, noBackup, noBackup, kAskClear, noBackup}));
+    EXPECT_EQ(fileBytes(), kDamaged);
+
+    // Renames work again: OK sets it aside under a name nothing has (a
+    // directory has hs.hsd.1.bak), then saves.
+    ASSERT_TRUE(QDir(directory.path()).mkdir("hs.hsd.1.bak"));
+    files.failRenames.reset();
+    EXPECT_TRUE(entry.Command1_Click("Dan"));
+    EXPECT_EQ(entries(), (QStringList{"hs.hsd", "hs.hsd.1.bak", "hs.hsd.2.bak", "hs.hsd.bak"}));
+    EXPECT_EQ(fileBytes("hs.hsd.bak") + fileBytes("hs.hsd.2.bak"), kDamaged + kDamaged);
+    EXPECT_EQ(memory(), (Rows{"9,Dan", "0,none", "0,none"})) << "inserted into the default table in memory";
+
+    // A damaged table that has gone meanwhile holds up nothing.
+    files.failRenames = "Input/output error";
+    load(kDamaged);
+    ASSERT_TRUE(QFile::remove(path()));
+    table.ClearHighScores(mainWindow);
+    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
+}
+
+TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
+{
+    NameEntry entry{table, mainWindow, messageBox, 9, 2};
+    ASSERT_TRUE(QDir(directory.path()).mkdir("hs.hsd"));
+    table.LoadHighScores(mainWindow);
+    // Opening the pipe would stall the load until someone writes to it.
+    ASSERT_TRUE(QDir(directory.path()).rmdir("hs.hsd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(path("pipe"), path()));
+    table.LoadHighScores(mainWindow);
+    EXPECT_FALSE(entry.Command1_Click("Dan")) << "the window stays open";
+
+    const QString notAFile = cannotWrite("hs.hsd", "not a regular file");
+    EXPECT_EQ(messageBox.shown,
+              (Boxes{kLoadError, cannotWrite("hs.hsd", "Is a directory"), kLoadError, notAFile, notAFile}));
+    EXPECT_EQ(entries(), (QStringList{"hs.hsd", "pipe"})) << "no backup";
+    EXPECT_EQ(QFileInfo(path()).symLinkTarget(), path("pipe"));
+    EXPECT_FALSE(QFileInfo(path("pipe")).isFile()) << "still the pipe";
+    EXPECT_EQ(memory(), kNoneInMemory);
+
+    // A link that leads to itself cannot even be looked at: no missing file.
+    messageBox.shown.clear();
+    ASSERT_TRUE(QFile::remove(path()) && QFile::link(path(), path()));
+    table.LoadHighScores(mainWindow);
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "Too many levels of symbolic links")}));
+    EXPECT_EQ(QFileInfo(path()).symLinkTarget(), path());
+}
+
+TEST_F(HighScores, AHugeFileIsReadOnlyAtItsStartAndSetAsideWhole)
+{
+    // Gigabytes of NULs after a level, no line end anywhere; sparse, they
+    // cost no disk.
+    writeBytes(path(), "12,");
+    ASSERT_TRUE(QFile::resize(path(), 5LL << 30));
+    struct stat huge {
+    }, kept{};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &huge), 0);
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    table.LoadHighScores(mainWindow);
+    ::getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 1L << 20) << "the load took a gigabyte or more";
+    EXPECT_EQ(messageBox.shown, Boxes{kLoadError});
+    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
+    // The very same file moved, not copied: no second copy filling the disk.
+    ASSERT_EQ(::stat(QFile::encodeName(path("hs.hsd.bak")).constData(), &kept), 0);
+    EXPECT_EQ(kept.st_ino, huge.st_ino);
+    EXPECT_EQ(kept.st_size, huge.st_size);
+}
+
+// OK on the table 10 Aki, 5 Ben, 3 Kei. The rank a window shows plays no part
+// in where OK puts the name.
+TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMainWindow)
+{
+    const QByteArray akiBenKei = "10,Aki\r\n5,Ben\r\n3,Kei\r\n";
+    const auto ok = [&](std::uint8_t level, const QString& name) {
+        return NameEntry{table, mainWindow, messageBox, level, 0}.Command1_Click(name);
+    };
+    const std::pair<int, Rows> cases[] = {{7, {"10,Aki", "7,Dan", "5,Ben"}},
+                                          {11, {"11,Dan", "10,Aki", "5,Ben"}},
+                                          {4, {"10,Aki", "5,Ben", "4,Dan"}},
+                                          {2, {"10,Aki", "5,Ben", "3,Kei"}}};  // no longer in the table
+    for (const auto& [level, rows] : cases) {
+        load(akiBenKei);
+        EXPECT_TRUE(ok(level, "Dan")) << "the window closes";
+        EXPECT_EQ(mainWindow.rows(), rows) << "reloaded from the file";
+    }
+    EXPECT_EQ(mainWindow.shows, 3);
+    // Eight characters of a name are kept: sixteen bytes of UTF-16.
+    ok(12, "Alexandria");
+    ok(13, "名無しさん");
+    EXPECT_EQ(fileBytes(), "13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n10,Aki\r\n");
+    EXPECT_EQ(messageBox.shown, Boxes{});
+
+    // The table cannot be read back: the saved levels are shown beside no
+    // names, and the file the game cannot read is left as it is.
+    files.afterWrite = [this] { files.failReads = "Input/output error"; };
+    EXPECT_TRUE(ok(14, "Dan"));
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "Input/output error")}));
+    EXPECT_EQ(mainWindow.rows(), (Rows{"14,none", "13,none", "12,none"}));
+    EXPECT_EQ(mainWindow.shows, 6);
+    EXPECT_EQ(fileBytes(), "14,Dan\r\n13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n");
+}
+
+// A failed OK keeps the window open; Cancel on the clear, or a clear that
+// cannot be written, keeps the table in memory and on screen.
+TEST_F(HighScores, AFailedOkOrClearChangesNothing)
+{
+    load(kTaroBytes);
+    files.failWrites = "No space left on device";
+    messageBox.answers = {MessageBoxResult::Ok, MessageBoxResult::Cancel};  // the write failure, the first clear
+    EXPECT_FALSE((NameEntry{table, mainWindow, messageBox, 9, 2}.Command1_Click("Dan")));
+    table.ClearHighScores(mainWindow);  // Cancel
+    table.ClearHighScores(mainWindow);  // OK, but the write fails
+    const QString noRoom = cannotWrite("hs.hsd", "No space left on device");
+    EXPECT_EQ(messageBox.shown, (Boxes{noRoom, kAskClear, kAskClear, noRoom}));
+    EXPECT_EQ(messageBox.asked[1], platform::MessageBoxButtons::OkCancel);
+    EXPECT_EQ(fileBytes(), kTaroBytes);
+    EXPECT_EQ(memory(), kTaroRows);
+    EXPECT_EQ(mainWindow.rows(), kTaroRows);
+}
+
+// (The ranks are those of the game's end, tested there.)
+TEST(NameEntryWindowPlace, CentresTruncatingTowardZero)
+{
+    EXPECT_EQ(highscores::centredPosition(15361, 4800), 5280) << "an odd difference drops the half twip";
+    EXPECT_EQ(highscores::centredPosition(3000, 4801), -900) << "not -901";
+    EXPECT_EQ(highscores::centredPosition(101.5, 0), 51) << "101.5 rounds to the even 102";
+}
