@@ -55,7 +55,8 @@ int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow
     platform::DiskFileStore files;
     highscores::Module1 table(messageBox, files, QDir::currentPath());
     highscores::NameEntryLauncher nameEntry(table);
-    game::Form1Window window({messageBox, random, table, std::bind_front(&highscores::NameEntryLauncher::showNameEntry, &nameEntry)});
+    game::Form1Window window(
+        {messageBox, random, table, std::bind_front(&highscores::NameEntryLauncher::showNameEntry, &nameEntry)});
     nameEntry.setMainWindow(window);
     try {
         window.load();

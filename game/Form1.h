@@ -96,7 +96,7 @@ public:
     static constexpr platform::Integer kLevelUpGauge = 10;   // a tick that finds it raises the level
     static constexpr platform::Integer kGameOverGauge = -3;  // a press that leaves it ends the game
     static constexpr platform::Integer kLives = 5;           // the miss that uses the last one ends the game
-    static constexpr std::chrono::milliseconds kTick{30};  // between two Timer1_Timer calls
+    static constexpr std::chrono::milliseconds kTick{30};    // between two Timer1_Timer calls
 
     // The yellow lines across the play field, by their middles.
     static constexpr platform::Twips kUpperHitLine = 2805;

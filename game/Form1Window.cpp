@@ -174,8 +174,8 @@ void Form1Window::buildHighScoreBox()
                                {1800, 435, 420, 345}, {1710, 780, 510, 345}, {1710, 1125, 510, 345}};
     for (int i = 0; i < 6; ++i) {
         const bool isLevel = i >= 3;
-        const LabelLook look =
-            isLevel ? LabelLook{gothic(15.75, true), colours::kBlack, Qt::AlignRight | Qt::AlignTop} : LabelLook{gothic(9.75)};
+        const LabelLook look = isLevel ? LabelLook{gothic(15.75, true), colours::kBlack, Qt::AlignRight | Qt::AlignTop}
+                                       : LabelLook{gothic(9.75)};
         Label3[static_cast<std::size_t>(i)] =
             addLabel(frame2, QStringLiteral("Label3(%1)").arg(i), form_.Label3[static_cast<std::size_t>(i)].Caption,
                      boxes[i], look);

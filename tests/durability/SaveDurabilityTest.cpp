@@ -20,7 +20,6 @@ using testing_support::readBytes;
 namespace {
 
 const QByteArray kOldTable = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n3,Jiro\r\n");
-const QString kNewFields = QStringLiteral("13,Dan,12,Taro,7,Hanako");
 const QByteArray kNewTable = QByteArrayLiteral("13,Dan\r\n12,Taro\r\n7,Hanako\r\n");
 constexpr int kDeadlineMs = 10000;
 
@@ -38,9 +37,9 @@ protected:
         return names;
     }
 
-    // Where the first call matching the pattern stands, from the given one
-    // on; past the end when none does.
-    static qsizetype firstCall(const QStringList& calls, const QString& pattern, qsizetype from = 0)
+    // Where the first call matching the pattern stands in the trace, from
+    // the given place on; past the end when none does.
+    static qsizetype find(const QStringList& calls, const QString& pattern, qsizetype from = 0)
     {
         const QRegularExpression expression(pattern);
         while (from < calls.size() && !expression.match(calls[from]).hasMatch())
@@ -48,21 +47,16 @@ protected:
         return from;
     }
 
-    // The call that gave the new table the name hs.hsd: a rename over it, or
-    // a link where there was none.
-    qsizetype placed(const QStringList& calls) const
+    // Where the new table took the name hs.hsd, by a rename over it or a link
+    // where there was none: after its bytes reached the disk.
+    qsizetype placedAfterSync(const QStringList& calls) const
     {
-        return firstCall(calls, QStringLiteral("^(rename|linkat)\\(.*\"%1\"[^\"]*\\)\\s*= 0$").arg(escaped(path())));
+        const qsizetype placed =
+            find(calls, QStringLiteral("^(rename|linkat)\\(.*\"%1/hs\\.hsd\"[^\"]*\\)\\s*= 0$").arg(inFolder));
+        EXPECT_LT(find(calls, QStringLiteral("^f(data)?sync\\(\\d+<%1/.*\\)\\s*= 0$").arg(inFolder)), placed);
+        EXPECT_LT(placed, calls.size());
+        return placed;
     }
-
-    // The table's bytes reached the disk before it was placed.
-    bool syncedBeforePlaced(const QStringList& calls) const
-    {
-        const QString synced = QStringLiteral("^f(data)?sync\\(\\d+<%1/.*\\)\\s*= 0$").arg(escaped(folder));
-        return firstCall(calls, synced) < placed(calls) && placed(calls) < calls.size();
-    }
-
-    static QString escaped(const QString& text) { return QRegularExpression::escape(text); }
 
     struct Run {
         int status;
@@ -81,7 +75,7 @@ protected:
                            environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
         strace.setProcessEnvironment(environment);
         strace.start(QStringLiteral("strace"), QStringList{QStringLiteral("-y"), QStringLiteral("-o"), log} + options +
-                                                   QStringList{QStringLiteral(TABLE_SAVER), folder, kNewFields});
+                                                   QStringList{QStringLiteral(TABLE_SAVER), folder});
         const bool finished = strace.waitForFinished(kDeadlineMs);
         EXPECT_TRUE(finished) << "strace (scripts/setup.sh installs it): " << strace.errorString().toStdString();
         Run run{finished ? strace.exitCode() : -1, QString::fromUtf8(strace.readAllStandardOutput()),
@@ -92,6 +86,7 @@ protected:
 
     QTemporaryDir directory;
     const QString folder = QFileInfo(directory.path()).canonicalFilePath();  // as strace names it
+    const QString inFolder = QRegularExpression::escape(folder);             // in a pattern
 };
 
 }  // namespace
@@ -103,14 +98,14 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
     ASSERT_EQ(readBytes(path()), kNewTable);
     // Synced, placed, then the directory synced: a power cut brings back
     // neither an empty table nor the old one.
-    EXPECT_TRUE(syncedBeforePlaced(clean.calls));
-    const QString directorySynced = QStringLiteral("^fsync\\(\\d+<%1>\\)\\s*= 0$").arg(escaped(folder));
-    EXPECT_LT(firstCall(clean.calls, directorySynced, placed(clean.calls)), clean.calls.size());
+    const qsizetype placed = placedAfterSync(clean.calls);
+    EXPECT_LT(find(clean.calls, QStringLiteral("^fsync\\(\\d+<%1>\\)\\s*= 0$").arg(inFolder), placed),
+              clean.calls.size());
 
     // Fail, one run each, every call of the save that touches the table's
     // directory or a file in it; strace counts the calls of a name from the
     // program's start.
-    const qsizetype saving = firstCall(clean.calls, QStringLiteral("^write\\(1<.*\"saving\\\\n\""));
+    const qsizetype saving = find(clean.calls, QStringLiteral("^write\\(1<.*\"saving\\\\n\""));
     ASSERT_LT(saving, clean.calls.size());
     std::map<QString, int> seen;
     for (qsizetype i = 0; i < clean.calls.size(); ++i) {
@@ -123,17 +118,17 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
         const Run run =
             saveUnderStrace({QStringLiteral("-e"), QStringLiteral("inject=%1:error=EIO:when=%2").arg(name).arg(when)});
         SCOPED_TRACE(call.toStdString() + "\n" + run.out.toStdString());
-        ASSERT_LT(firstCall(run.calls, QStringLiteral("\\(INJECTED\\)$")), run.calls.size());
+        ASSERT_LT(find(run.calls, QStringLiteral("\\(INJECTED\\)$")), run.calls.size());
         if (run.status == 0) {
             EXPECT_EQ(readBytes(path()), kNewTable);
-            EXPECT_TRUE(syncedBeforePlaced(run.calls));
+            placedAfterSync(run.calls);
             EXPECT_FALSE(run.out.contains(QStringLiteral("ハイスコア")));
         } else {
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(readBytes(path()), kOldTable);
             // Which file, and why.
-            EXPECT_TRUE(run.out.contains(
-                QRegularExpression(escaped(testing_support::cannotWritePrompt(path(), QString())) + "\\S")));
+            const QString prompt = testing_support::cannotWritePrompt(path(), QString());
+            EXPECT_TRUE(run.out.contains(QRegularExpression(QRegularExpression::escape(prompt) + "\\S")));
         }
         EXPECT_EQ(others(), QStringList{});
     }

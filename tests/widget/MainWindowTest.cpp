@@ -58,9 +58,8 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     QTest::mouseDClick(&start, Qt::LeftButton);
     QTest::mouseClick(&start, Qt::LeftButton);
     EXPECT_EQ(random.reseeds, 2) << "Start! three times quickly starts one game, which draws two colours";
-    EXPECT_EQ(
-        describe(start) + "|" + describe(giveUp) + "|" + describe(child(&window, "Command4")),
-        "37px bold on #80ffff disabled Start!|12px #000000 Give Up|11px on #c0c0c0 disabled ハイスコアのクリア");
+    EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(child(&window, "Command4")),
+              "37px bold on #80ffff disabled Start!|12px #000000 Give Up|11px on #c0c0c0 disabled ハイスコアのクリア");
     // Top -400, Left -15 in the play field: almost wholly above it, clipped.
     EXPECT_EQ(describe(red, true) + "|" + describe(blue), "Command3(0) -1,-27 73x27 13px on #ff0000 |13px on #0000ff ");
     strayEverywhere();

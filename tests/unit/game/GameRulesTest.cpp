@@ -183,8 +183,8 @@ TEST_F(GameRules, EachGameEndsOnceAndTheBoxShowsItAsItEnded)
 }
 
 // Give Up with the levels the table shows and the level reached -> the level
-// the box shows, and the level and rank the name entry is asked for. Ties go below the entry already there; a hand-edited table may be
-// unordered.
+// the box shows, and the level and rank the name entry is asked for. Ties go
+// below the entry already there; a hand-edited table may be unordered.
 TEST_F(GameRules, GiveUpShowsTheLevelAndTheTableDecidesTheRank)
 {
     // clang-format off
