@@ -106,4 +106,10 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
     EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(red),
               "37px bold on #80ffff Start!|12px #000000 disabled Give Up|13px on #ff0000 hidden ");
+
+    // Closed mid-game, the window ends its game at once and silently.
+    QTest::mouseClick(&start, Qt::LeftButton);
+    window.close();
+    EXPECT_FALSE(child<platform::PacedTimer>(&window, "Timer1").isActive());
+    EXPECT_EQ(messageBox.shown.size(), 1U);
 }
