@@ -21,7 +21,7 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file clang-14
-    libclang-rt-14-dev lintian man-db openbox wmctrl strace xclip)
+    libclang-rt-14-dev lintian man-db openbox wmctrl strace)
 
 build_game() {
     cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -9,7 +9,6 @@
 
 #include "highscores/Module1.h"
 #include "platform/FileStore.h"
-#include "platform/MessageBoxService.h"
 #include "support/Fakes.h"
 
 #include <cstdio>
@@ -22,22 +21,14 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
-class PrintedMessageBox final : public platform::MessageBoxService {
-public:
-    platform::MessageBoxResult show(const QString& prompt, platform::MessageBoxButtons, const QString&) override
-    {
-        say(prompt);
-        return platform::MessageBoxResult::Ok;
-    }
-};
-
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc != 2)
         return 2;
-    PrintedMessageBox messageBox;
+    testing_support::FakeMessageBox messageBox;
+    messageBox.whileOpen = [&] { say(messageBox.shown.back()); };
     platform::DiskFileStore files;
     highscores::Module1 module{messageBox, files, QString::fromLocal8Bit(argv[1])};
     testing_support::FakeMainWindow labels;

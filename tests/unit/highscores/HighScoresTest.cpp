@@ -266,28 +266,6 @@ TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
     EXPECT_EQ(QFileInfo(path()).symLinkTarget(), path());
 }
 
-TEST_F(HighScores, AHugeFileIsReadOnlyAtItsStartAndSetAsideWhole)
-{
-    // Gigabytes of NULs after a level, no line end anywhere; sparse, they
-    // cost no disk.
-    writeBytes(path(), "12,");
-    ASSERT_TRUE(QFile::resize(path(), 5LL << 30));
-    struct stat huge {
-    }, kept{};
-    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &huge), 0);
-    rusage before{}, after{};
-    ::getrusage(RUSAGE_SELF, &before);
-    table.LoadHighScores(mainWindow);
-    ::getrusage(RUSAGE_SELF, &after);
-    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 1L << 20) << "the load took a gigabyte or more";
-    EXPECT_EQ(messageBox.shown, Boxes{kLoadError});
-    EXPECT_EQ(fileBytes(), kDefaultTableBytes);
-    // The very same file moved, not copied: no second copy filling the disk.
-    ASSERT_EQ(::stat(QFile::encodeName(path("hs.hsd.bak")).constData(), &kept), 0);
-    EXPECT_EQ(kept.st_ino, huge.st_ino);
-    EXPECT_EQ(kept.st_size, huge.st_size);
-}
-
 // OK on the table 10 Aki, 5 Ben, 3 Kei. The rank a window shows plays no part
 // in where OK puts the name.
 TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMainWindow)
