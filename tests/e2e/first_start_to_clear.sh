@@ -23,8 +23,6 @@ e2e_key "$box" Return
 main=$(e2e_window Zentap3)
 printf '0,None\r\n0,None\r\n0,None\r\n' >"$E2E_WORK/default"
 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/default" || e2e_fail "hs.hsd is not the default table: $(od -c "$E2E_WORK/hs.hsd")"
-geometry=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: //p')
-[[ $geometry == 358x258 ]] || e2e_fail "client area is $geometry, not 358x258"
 
 # The middle of the level's digit: blue in a "1", hollow in a "0".
 level_one_shown() {
@@ -57,7 +55,6 @@ xdotool key space space Return
 ! target_in_field || e2e_fail "keys on the idle main window started a game"
 
 play_to_level_one
-e2e_screenshot "$main" mid-game
 give_up
 
 # The outer frame, title bar included, as far from the left edge of the
@@ -105,7 +102,6 @@ e2e_wait_for 10 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/table" ||
     e2e_fail "hs.hsd does not hold Taro at level 1: $(od -c "$E2E_WORK/hs.hsd")"
 main=$(e2e_window Zentap3)
 ! e2e_wait_for 3 target_in_field || e2e_fail "the main window came back with a game running"
-e2e_screenshot root after-name-entry
 
 # The second game's own window: its OK restores the minimised main window.
 other_name_window() {
