@@ -63,11 +63,9 @@ protected:
         QProcess strace;
         // LeakSanitizer cannot look at a process that is being traced.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                           environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
         strace.setProcessEnvironment(environment);
-        strace.start(QStringLiteral("strace"), QStringList{QStringLiteral("-y"), QStringLiteral("-o"), log} + options +
-                                                   QStringList{QStringLiteral(TABLE_SAVER), folder});
+        strace.start("strace", QStringList{"-y", "-o", log} + options + QStringList{TABLE_SAVER, folder});
         const bool finished = strace.waitForFinished(kDeadlineMs);
         EXPECT_TRUE(finished) << "strace (scripts/setup.sh installs it): " << strace.errorString().toStdString();
         Run run{finished ? strace.exitCode() : -1, QString::fromUtf8(strace.readAllStandardOutput()),

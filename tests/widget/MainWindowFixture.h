@@ -5,7 +5,6 @@
 #include "highscores/Module1.h"
 #include "highscores/NameEntryLauncher.h"
 #include "support/Fakes.h"
-#include "ui/GameLook.h"
 #include "ui/GraphicalButton.h"
 #include "ui/QtMessageBox.h"
 

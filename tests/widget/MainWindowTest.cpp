@@ -7,7 +7,6 @@ TEST_F(MainWindow, IsLaidOutAsDesigned)
 {
     // At its designed place, in the size the layout assumes.
     EXPECT_EQ(describe(window, true), "Form1 242,144 358x258 13px #000000 fixed Zentap3");
-    EXPECT_EQ(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
     EXPECT_EQ(layoutOf(window), kMainWindowLayout);
     EXPECT_EQ(child<QLabel>(&window, "Image1").pixmap().devicePixelRatio(), 1.0) << "artwork for this density";
     // What the player sees: pale cyan window, white play field, yellow lines,

@@ -11,42 +11,27 @@
 
 using platform::PacedTimer;
 
-namespace {
-
-class PacedTimerTest : public ::testing::Test {
-protected:
-    PacedTimerTest()
-    {
-        QObject::connect(&timer, &PacedTimer::tick, [this] {
-            ++bursts.back();
-            if (--stopAfter == 0)
-                timer.stop();
-        });
-        timer.start();
-    }
-
-    // Runs the event loop until one wake-up has delivered its ticks, after
-    // the loop was kept busy for the given time.
-    int burstAfter(std::chrono::milliseconds busy)
-    {
-        std::this_thread::sleep_for(busy);
-        bursts.push_back(0);
-        while (bursts.back() == 0 && timer.isActive())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return bursts.back();
-    }
-
+TEST(PacedTimer, OneTickPerWakeUpABoundedCatchUpAndNoTickAfterStop)
+{
     int argc = 0;
     QCoreApplication app{argc, nullptr};
     PacedTimer timer{std::chrono::milliseconds(30), nullptr};
-    std::vector<int> bursts;
-    int stopAfter = -1;
-};
+    int ticks = 0, stopAfter = -1;
+    QObject::connect(&timer, &PacedTimer::tick, [&] {
+        ++ticks;
+        if (--stopAfter == 0)
+            timer.stop();
+    });
+    timer.start();
+    // The ticks one wake-up delivers after the loop was kept busy that long.
+    const auto burstAfter = [&](std::chrono::milliseconds busy) {
+        std::this_thread::sleep_for(busy);
+        ticks = 0;
+        while (ticks == 0 && timer.isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return ticks;
+    };
 
-}  // namespace
-
-TEST_F(PacedTimerTest, OneTickPerWakeUpABoundedCatchUpAndNoTickAfterStop)
-{
     // Each wake-up is due one tick on: even on a loaded machine, some of ten
     // come on time.
     std::vector<int> idle;
