@@ -43,9 +43,8 @@ protected:
     // where there was none: after its bytes reached the disk.
     qsizetype placedAfterSync(const QStringList& calls) const
     {
-        const qsizetype placed =
-            find(calls, QStringLiteral("^(rename|linkat)\\(.*\"%1/hs\\.hsd\"[^\"]*\\)\\s*= 0$").arg(inFolder));
-        EXPECT_LT(find(calls, QStringLiteral("^f(data)?sync\\(\\d+<%1/.*\\)\\s*= 0$").arg(inFolder)), placed);
+        const qsizetype placed = find(calls, "^(rename|linkat)\\(.*\"" + inFolder + "/hs\\.hsd\"[^\"]*\\)\\s*= 0$");
+        EXPECT_LT(find(calls, "^f(data)?sync\\(\\d+<" + inFolder + "/.*\\)\\s*= 0$"), placed);
         EXPECT_LT(placed, calls.size());
         return placed;
     }
@@ -89,8 +88,7 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
     // Synced, placed, then the directory synced: a power cut brings back
     // neither an empty table nor the old one.
     const qsizetype placed = placedAfterSync(clean.calls);
-    EXPECT_LT(find(clean.calls, QStringLiteral("^fsync\\(\\d+<%1>\\)\\s*= 0$").arg(inFolder), placed),
-              clean.calls.size());
+    EXPECT_LT(find(clean.calls, "^fsync\\(\\d+<" + inFolder + ">\\)\\s*= 0$", placed), clean.calls.size());
 
     // Fail, one run each, every call of the save that touches the table's
     // directory or a file in it; strace counts the calls of a name from the
@@ -105,8 +103,7 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
         if (i <= saving || !call.contains(folder))
             continue;
         testing_support::writeBytes(path(), kOldTable);
-        const Run run =
-            saveUnderStrace({QStringLiteral("-e"), QStringLiteral("inject=%1:error=EIO:when=%2").arg(name).arg(when)});
+        const Run run = saveUnderStrace({"-e", QStringLiteral("inject=%1:error=EIO:when=%2").arg(name).arg(when)});
         SCOPED_TRACE(call.toStdString() + "\n" + run.out.toStdString());
         ASSERT_LT(find(run.calls, QStringLiteral("\\(INJECTED\\)$")), run.calls.size());
         if (run.status == 0) {

@@ -109,5 +109,6 @@ ask_to_clear() {
 }
 e2e_wait_for 10 ask_to_clear || e2e_fail "the clear button asked nothing"
 e2e_key "$(e2e_window 確認)" Return
-e2e_wait_for 5 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/default" || e2e_fail "hs.hsd was not cleared: $(od -c "$E2E_WORK/hs.hsd")"
-echo "PASS: first start, stray keys, presses judged by eye, a name typed, windows restored, a game beside a failed save, the table cleared"
+e2e_wait_for 5 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/default" ||
+    e2e_fail "hs.hsd was not cleared: $(od -c "$E2E_WORK/hs.hsd")"
+echo "PASS: first start, stray keys, presses by eye, a name typed, windows restored, a game beside a failed save, clear"

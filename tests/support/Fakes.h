@@ -39,8 +39,7 @@ inline QByteArray readBytes(const QString& path)
 // The prompt that says which file could not be written, and why.
 inline QString cannotWritePrompt(const QString& path, const QString& reason)
 {
-    return QStringLiteral("ハイスコアデータを書き込めませんでした\r\n") + QDir::toNativeSeparators(path) +
-           QStringLiteral("\r\n") + reason;
+    return "ハイスコアデータを書き込めませんでした\r\n" + QDir::toNativeSeparators(path) + "\r\n" + reason;
 }
 
 // Every box shown, as "title|prompt"; answers from a script, OK once it runs
