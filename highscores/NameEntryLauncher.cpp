@@ -31,16 +31,15 @@ void NameEntryLauncher::open(std::uint8_t level, std::uint8_t rank)
 {
     Q_ASSERT(mainWindow_);
     window_ = std::make_unique<Form2Window>(table_, *mainWindow_, level, rank);
-    // Queued, so the window is deleted after its close has finished.
-    connect(window_.get(), &Form2Window::closed, this, &NameEntryLauncher::closed, Qt::QueuedConnection);
+    // Queued, so the window is deleted after its close has finished; once,
+    // so a close reported again is never taken for the next window's.
+    connect(window_.get(), &Form2Window::closed, this, &NameEntryLauncher::closed,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     window_->bringForward();
 }
 
 void NameEntryLauncher::closed()
 {
-    // A close reported once more, late, is not the next window's.
-    if (!window_ || window_->isVisible())
-        return;
     window_.reset();
     while (!waiting_.empty()) {
         const std::uint8_t level = waiting_.front();
