@@ -5,14 +5,11 @@
 
 #include <QDir>
 
-#include <utility>
-
 namespace highscores {
 namespace {
 
 // A table takes a few dozen bytes and whatever follows it is never read, so a
-// huge file costs no more than this. One byte more tells a file that was not
-// read whole.
+// huge file costs no more than this.
 constexpr qint64 kReadLimit = 1024 * 1024;
 
 // Backup names tried before giving up; the file then stays where it is.
@@ -24,12 +21,19 @@ QString backupName(const QString& path, int number)
     return number == 0 ? path + QStringLiteral(".bak") : QStringLiteral("%1.%2.bak").arg(path).arg(number);
 }
 
-// Whether writing the table back loses nothing of the file: it was read
-// whole, every byte decoded as itself, and every name reads back as it is.
-bool survivesRewrite(const QByteArray& bytes, const HighScoreTable& table)
+QByteArray bytesOf(const HighScoreTable& table)
 {
-    return bytes.size() <= kReadLimit && platform::toAnsi(platform::fromAnsi(bytes)) == bytes &&
-           parseHighScores(platform::fromAnsi(platform::toAnsi(formatHighScores(table)))) == table;
+    return platform::toAnsi(formatHighScores(table));
+}
+
+// The table in the bytes when they are exactly what the game writes for it,
+// so that writing over them loses nothing.
+std::optional<HighScoreTable> ownTable(const QByteArray& bytes)
+{
+    std::optional<HighScoreTable> table = parseHighScores(platform::fromAnsi(bytes));
+    if (table && bytesOf(*table) != bytes)
+        table.reset();
+    return table;
 }
 
 }  // namespace
@@ -39,56 +43,55 @@ HighScoreFile::HighScoreFile(platform::FileStore& files, const QString& director
 {
 }
 
-platform::FileStart HighScoreFile::readStart() const
-{
-    return files_.readStart(path_, kReadLimit + 1);
-}
-
 std::optional<HighScoreTable> HighScoreFile::load()
 {
-    const platform::FileStart start = readStart();
+    const platform::FileStart start = files_.readStart(path_, kReadLimit);
     if (start.state != platform::FileStart::State::Read)
         return std::nullopt;
-    std::optional<HighScoreTable> table = parseHighScores(platform::fromAnsi(start.bytes));
-    if (table && survivesRewrite(start.bytes, *table))
-        known_ = start.bytes;
-    return table;
+    known_ = start.bytes;
+    return parseHighScores(platform::fromAnsi(start.bytes));
 }
 
-std::optional<platform::FileFailure> HighScoreFile::save(const HighScoreTable& table)
+std::optional<platform::FileFailure> HighScoreFile::save(const HighScoreTable& fallback, const TableChange& change)
 {
-    if (std::optional<platform::FileFailure> failure = keepWhatOthersWrote())
-        return failure;
-    const QByteArray bytes = platform::toAnsi(formatHighScores(table));
+    using State = platform::FileStart::State;
+    // A table of the game's own is far below the limit, so a file read only
+    // in part is never taken for one.
+    const platform::FileStart start = files_.readStart(path_, kReadLimit);
+    // What cannot be read now may be a good table: it is neither set aside
+    // nor written over.
+    if (start.state == State::Unreadable)
+        return platform::FileFailure{path_, start.reason};
+    const bool holdsBytes = start.state == State::Read && !start.bytes.isEmpty();
+    const std::optional<HighScoreTable> own = holdsBytes ? ownTable(start.bytes) : std::nullopt;
+    const bool savedElsewhere = own && start.bytes != known_;
+    const std::optional<HighScoreTable> changed = change(savedElsewhere ? *own : fallback);
+    if (!changed)
+        return std::nullopt;
+    if (holdsBytes && !own) {
+        if (std::optional<platform::FileFailure> failure = setAside())
+            return failure;
+    }
+    const QByteArray bytes = bytesOf(*changed);
     if (std::optional<platform::FileFailure> failure = files_.replace(path_, bytes))
         return failure;
     known_ = bytes;
     return std::nullopt;
 }
 
-std::optional<platform::FileFailure> HighScoreFile::keepWhatOthersWrote()
-{
-    using State = platform::FileStart::State;
-    const platform::FileStart start = readStart();
-    // What cannot be read now may be a good table: it is neither set aside
-    // nor written over.
-    if (start.state == State::Unreadable)
-        return platform::FileFailure{path_, start.reason};
-    // An empty file holds nothing to keep.
-    if (start.state == State::Read && !start.bytes.isEmpty() && start.bytes != known_)
-        return setAside();
-    return std::nullopt;
-}
-
+// The file stays where it is, whatever fails: what is set aside is a copy.
 std::optional<platform::FileFailure> HighScoreFile::setAside()
 {
     std::optional<platform::FileFailure> failure;
     for (int number = 0; number < kMostBackups; ++number) {
-        failure = files_.rename(path_, backupName(path_, number));
-        if (!failure || !failure->nameTaken)
+        failure = files_.copy(path_, backupName(path_, number));
+        if (!failure)
+            return std::nullopt;
+        if (!failure->nameTaken)
             break;
     }
-    return failure;
+    // The file that stays as it was is hs.hsd, whichever name the copy failed on.
+    return platform::FileFailure{path_, failure->reason};
 }
 
 }  // namespace highscores

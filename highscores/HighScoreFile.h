@@ -6,9 +6,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace highscores {
+
+// What a save makes of the table as it stands: the table to write, or
+// nothing when there is nothing to write.
+using TableChange = std::function<std::optional<HighScoreTable>(const HighScoreTable& current)>;
 
 // hs.hsd in the game's directory: the table on disk.
 class HighScoreFile {
@@ -18,22 +23,23 @@ public:
     // The table, or nothing when the file gives none.
     std::optional<HighScoreTable> load();
 
-    // Writes the table in place of the file's content, all at once. Whatever
-    // stands there that the game neither wrote nor read cleanly (a damaged
-    // table, one changed since, bytes a rewrite would lose) is first set
-    // aside under a backup name of its own. Nothing is written, and the
-    // failure is returned, while that fails or the file cannot be read.
-    std::optional<platform::FileFailure> save(const HighScoreTable& table);
+    // Writes the changed table in place of the file's content, all at once.
+    // The change starts from the given table, the one the game holds, unless
+    // the file has changed since the game last read or wrote it and holds
+    // exactly what the game writes for a table (another game in the same
+    // directory has saved): then from that table. A file that holds anything
+    // but such a table is first copied to a backup name of its own. Nothing
+    // is written, and the failure is returned, while the file cannot be read
+    // or that copy cannot be made.
+    std::optional<platform::FileFailure> save(const HighScoreTable& fallback, const TableChange& change);
 
 private:
-    platform::FileStart readStart() const;
-    std::optional<platform::FileFailure> keepWhatOthersWrote();
     std::optional<platform::FileFailure> setAside();
 
     platform::FileStore& files_;
     QString path_;
-    // The file's bytes as the game last read them cleanly or wrote them.
-    std::optional<QByteArray> known_;
+    // The file's bytes as the game last read or wrote them.
+    QByteArray known_;
 };
 
 }  // namespace highscores

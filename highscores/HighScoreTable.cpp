@@ -4,6 +4,11 @@
 
 namespace highscores {
 
+HighScoreLevels levelsOf(const HighScoreTable& table)
+{
+    return {table[0].level, table[1].level, table[2].level};
+}
+
 std::optional<int> rankFor(const HighScoreLevels& levels, std::uint8_t level)
 {
     // Only a level above rank 3 gets in, even when a hand-edited table holds

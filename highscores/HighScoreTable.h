@@ -24,6 +24,8 @@ using HighScoreLevels = std::array<std::uint8_t, 3>;
 inline const QString kDefaultNameInFile = QStringLiteral("None");
 inline const QString kDefaultNameInMemory = QStringLiteral("none");
 
+HighScoreLevels levelsOf(const HighScoreTable& table);
+
 // The rank, 1 to 3, that a level earns in a table with these levels: the
 // best rank whose level lies below it, so a tie goes below the entry already
 // there. Nothing when the level does not beat rank 3.

@@ -48,15 +48,20 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
                                          platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
     if (answer != platform::MessageBoxResult::Ok)
         return;
-    if (reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)), messageBox_))
+    if (!saveDefaultTable(messageBox_))
         return;
     setTable(defaultTable(kDefaultNameInMemory));
     showTable(labels, table());
 }
 
-bool Module1::SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox)
+bool Module1::SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox)
 {
-    return !reportWriteFailure(file_.save(table), messageBox);
+    return !reportWriteFailure(file_.save(table(), change), messageBox);
+}
+
+bool Module1::saveDefaultTable(platform::MessageBoxService& messageBox)
+{
+    return SaveHighScores([](const HighScoreTable&) { return defaultTable(kDefaultNameInFile); }, messageBox);
 }
 
 HighScoreTable Module1::table() const
@@ -81,7 +86,7 @@ void Module1::takeErrorPath(platform::MessageBoxService& messageBox)
     messageBox.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
                     kErrorTitle);
     // The save sets the damaged file aside first, or leaves it as it is.
-    reportWriteFailure(file_.save(defaultTable(kDefaultNameInFile)), messageBox);
+    saveDefaultTable(messageBox);
     setTable(defaultTable(kDefaultNameInMemory));
 }
 

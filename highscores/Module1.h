@@ -37,11 +37,13 @@ public:
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
 
-    // Writes the table to hs.hsd. False, after telling the player why in the
-    // given box, when it could not be written, or when a file there that the
-    // game did not write could not be read or set aside first; the table in
-    // memory is not touched either way.
-    bool SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox);
+    // Writes the changed table to hs.hsd. The change starts from the table as
+    // it stands in the file when the file is the game's own (another game in
+    // the same directory may have saved since), else from the table in
+    // memory. False, after telling the player why in the given box, when
+    // hs.hsd could not be written, or when a file there in another form could
+    // not be read or set aside first. Memory is not touched either way.
+    bool SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox);
 
     // The table as it stands in memory.
     HighScoreTable table() const;
@@ -51,6 +53,7 @@ public:
 private:
     void takeErrorPath(platform::MessageBoxService& messageBox);
     void setTable(const HighScoreTable& table);
+    bool saveDefaultTable(platform::MessageBoxService& messageBox);
     static bool reportWriteFailure(const std::optional<platform::FileFailure>& failure,
                                    platform::MessageBoxService& messageBox);
 

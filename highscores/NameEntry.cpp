@@ -24,14 +24,17 @@ NameEntry::NameEntry(Module1& table, MainWindowLink& mainWindow, platform::Messa
 
 bool NameEntry::Command1_Click(const QString& text)
 {
-    // The table may have been cleared or have gained an entry since the game
-    // ended; the level goes where it belongs now, or nowhere.
-    const std::optional<int> rank = rankFor(table_.hiScores, enteredLevel_);
-    if (!rank)
-        return true;
     const HighScoreEntry entry{enteredLevel_, platform::firstUtf16Bytes(text, kNameBytes)};
-    const HighScoreTable saved = insertedAt(table_.table(), *rank, entry);
-    if (!table_.SaveHighScores(saved, messageBox_))
+    // The table may have been cleared or have gained an entry since the game
+    // ended, here or in another game in the same directory; the level goes
+    // where it belongs now, or nowhere.
+    std::optional<HighScoreTable> saved;
+    const auto insert = [&](const HighScoreTable& current) {
+        if (const std::optional<int> rank = rankFor(levelsOf(current), enteredLevel_))
+            saved = insertedAt(current, *rank, entry);
+        return saved;
+    };
+    if (!table_.SaveHighScores(insert, messageBox_))
         return false;
     table_.LoadHighScores(mainWindow_, messageBox_);
     mainWindow_.Show();
@@ -39,8 +42,8 @@ bool NameEntry::Command1_Click(const QString& text)
     // reload that failed leaves "none" for every name, but the table still
     // shows which levels were reached.
     HighScoreTable shown = table_.table();
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        shown[i].level = saved[i].level;
+    for (std::size_t i = 0; saved && i < shown.size(); ++i)
+        shown[i].level = (*saved)[i].level;
     Module1::showTable(mainWindow_, shown);
     return true;
 }

@@ -9,8 +9,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -45,6 +47,70 @@ void syncDirectoryOf(const QString& path)
         return;
     ::fsync(directory);
     ::close(directory);
+}
+
+// A file descriptor, closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (valid())
+            ::close(descriptor_);
+    }
+
+    bool valid() const { return descriptor_ >= 0; }
+    int get() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+// A new file beside the given path, named after it with six random letters,
+// removed when it goes unless kept.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QByteArray& beside)
+        : name_(beside + ".XXXXXX"), descriptor_(::mkostemp(name_.data(), O_CLOEXEC))
+    {
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (valid() && !kept_)
+            ::unlink(name_.constData());
+    }
+
+    bool valid() const { return descriptor_.valid(); }
+    int get() const { return descriptor_.get(); }
+    const char* name() const { return name_.constData(); }
+    void keep() { kept_ = true; }
+
+private:
+    QByteArray name_;
+    Descriptor descriptor_;
+    bool kept_ = false;
+};
+
+// Copies what is left to read of one file into another; the system's error
+// number when that fails, 0 when it is done.
+int copyBytes(int from, int to)
+{
+    std::array<char, 64 * 1024> buffer{};
+    for (;;) {
+        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got <= 0)
+            return got == 0 ? 0 : errno;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
+            if (put < 0)
+                return errno;
+            done += put;
+        }
+    }
 }
 
 bool renameWithoutReplacing(const char* from, const char* to)
@@ -106,14 +172,38 @@ std::optional<FileFailure> DiskFileStore::replace(const QString& path, const QBy
     return std::nullopt;
 }
 
-std::optional<FileFailure> DiskFileStore::rename(const QString& from, const QString& to)
+std::optional<FileFailure> DiskFileStore::copy(const QString& from, const QString& to)
 {
-    // QFile::rename would copy a file it cannot move; the system's rename
-    // replaces whatever has the new name.
-    if (renameWithoutReplacing(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()))
-        return std::nullopt;
-    const int error = errno;
-    return FileFailure{to, qt_error_string(error), error == EEXIST};
+    const QByteArray target = QFile::encodeName(to);
+    struct stat status {};
+    // A taken name is passed over before anything is copied.
+    if (::lstat(target.constData(), &status) == 0)
+        return FileFailure{to, qt_error_string(EEXIST), true};
+
+    // Non-blocking, so that a pipe put in the file's place cannot stall the
+    // open; it is then refused as not a regular file.
+    const Descriptor source(::open(QFile::encodeName(from).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!source.valid() || ::fstat(source.get(), &status) != 0)
+        return FileFailure{from, qt_error_string(errno)};
+    if (!S_ISREG(status.st_mode))
+        return FileFailure{from, QStringLiteral("not a regular file")};
+
+    // Written and synced under a name of its own first, so that a copy cut
+    // short never stands under the new name.
+    TemporaryFile copy(target);
+    if (!copy.valid())
+        return FileFailure{to, qt_error_string(errno)};
+    if (const int error = copyBytes(source.get(), copy.get()))
+        return FileFailure{to, qt_error_string(error)};
+    if (::fchmod(copy.get(), status.st_mode & 0777) != 0 || ::fsync(copy.get()) != 0)
+        return FileFailure{to, qt_error_string(errno)};
+    if (!renameWithoutReplacing(copy.name(), target.constData())) {
+        const int error = errno;
+        return FileFailure{to, qt_error_string(error), error == EEXIST};
+    }
+    copy.keep();
+    syncDirectoryOf(to);
+    return std::nullopt;
 }
 
 }  // namespace platform

@@ -11,7 +11,7 @@ namespace platform {
 struct FileFailure {
     QString path;
     QString reason;
-    bool nameTaken = false;  // a rename found its new name already in use
+    bool nameTaken = false;  // a copy found its new name already in use
 };
 
 // The start of a file, or why there is none to read.
@@ -43,9 +43,12 @@ public:
     // a link leads to it.
     virtual std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) = 0;
 
-    // Gives a file a new name that nothing has yet. Whatever already has it
-    // stays as it is, and the failure says the name is taken.
-    virtual std::optional<FileFailure> rename(const QString& from, const QString& to) = 0;
+    // Makes a new file of a name that nothing has yet, holding every byte of
+    // another (of what it leads to, for a link), synced to the disk. It
+    // appears whole or not at all, and shares nothing with the original, so
+    // no later write to either changes the other. Whatever already has the
+    // name stays as it is, and the failure says the name is taken.
+    virtual std::optional<FileFailure> copy(const QString& from, const QString& to) = 0;
 };
 
 // The real files on disk.
@@ -53,7 +56,7 @@ class DiskFileStore final : public FileStore {
 public:
     FileStart readStart(const QString& path, qint64 maxBytes) const override;
     std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) override;
-    std::optional<FileFailure> rename(const QString& from, const QString& to) override;
+    std::optional<FileFailure> copy(const QString& from, const QString& to) override;
 };
 
 }  // namespace platform

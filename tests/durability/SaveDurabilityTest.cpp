@@ -1,7 +1,7 @@
 // A save that fails at any system call leaves hs.hsd as the old table or the
-// new one, byte for byte, and a failed save reaches the player. The table is
-// synced before it takes the name hs.hsd, so that a kill or a power cut at
-// any moment leaves one or the other too.
+// new one, byte for byte, beside any backup made whole, and a failed save
+// reaches the player. The table is synced before it takes the name hs.hsd,
+// so that a kill or a power cut at any moment leaves one or the other too.
 
 #include "support/Fakes.h"
 
@@ -25,8 +25,6 @@ constexpr int kDeadlineMs = 10000;
 
 class SaveDurability : public ::testing::Test {
 protected:
-    SaveDurability() { testing_support::writeBytes(path(), kOldTable); }
-
     QString path() const { return folder + QStringLiteral("/hs.hsd"); }
 
     // Where the first call matching the pattern stands in the trace, from
@@ -73,6 +71,12 @@ protected:
         return run;
     }
 
+    // Everything in the table's directory; nothing half written is ever left.
+    QStringList entries() const
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
     QTemporaryDir directory;
     const QString folder = QFileInfo(directory.path()).canonicalFilePath();  // as strace names it
     const QString inFolder = QRegularExpression::escape(folder);             // in a pattern
@@ -80,44 +84,59 @@ protected:
 
 }  // namespace
 
+// Over the game's own table, and over one in another form (line feeds),
+// which the save first copies aside.
 TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
 {
-    const Run clean = saveUnderStrace({});
-    ASSERT_EQ(clean.status, 0) << clean.out.toStdString();
-    ASSERT_EQ(readBytes(path()), kNewTable);
-    // Synced, placed, then the directory synced: a power cut brings back
-    // neither an empty table nor the old one.
-    const qsizetype placed = placedAfterSync(clean.calls);
-    EXPECT_LT(find(clean.calls, "^fsync\\(\\d+<" + inFolder + ">\\)\\s*= 0$", placed), clean.calls.size());
+    const QByteArray otherForm = QByteArray(kOldTable).replace("\r\n", "\n");
+    for (const QByteArray& old : {kOldTable, otherForm}) {
+        SCOPED_TRACE(old.toStdString());
+        const QStringList kept = old == kOldTable ? QStringList{"hs.hsd"} : QStringList{"hs.hsd", "hs.hsd.bak"};
+        testing_support::writeBytes(path(), old);
+        const Run clean = saveUnderStrace({});
+        ASSERT_EQ(clean.status, 0) << clean.out.toStdString();
+        ASSERT_EQ(readBytes(path()), kNewTable);
+        EXPECT_EQ(entries(), kept);
+        // Synced, placed, then the directory synced: a power cut brings back
+        // neither an empty table nor the old one.
+        const qsizetype placed = placedAfterSync(clean.calls);
+        EXPECT_LT(find(clean.calls, "^fsync\\(\\d+<" + inFolder + ">\\)\\s*= 0$", placed), clean.calls.size());
 
-    // Fail, one run each, every call of the save that touches the table's
-    // directory or a file in it; strace counts the calls of a name from the
-    // program's start.
-    const qsizetype saving = find(clean.calls, QStringLiteral("^write\\(1<.*\"saving\\\\n\""));
-    ASSERT_LT(saving, clean.calls.size());
-    std::map<QString, int> seen;
-    for (qsizetype i = 0; i < clean.calls.size(); ++i) {
-        const QString& call = clean.calls[i];
-        const QString name = call.section(u'(', 0, 0);
-        const int when = ++seen[name];
-        if (i <= saving || !call.contains(folder))
-            continue;
-        testing_support::writeBytes(path(), kOldTable);
-        const Run run = saveUnderStrace({"-e", QStringLiteral("inject=%1:error=EIO:when=%2").arg(name).arg(when)});
-        SCOPED_TRACE(call.toStdString() + "\n" + run.out.toStdString());
-        ASSERT_LT(find(run.calls, QStringLiteral("\\(INJECTED\\)$")), run.calls.size());
-        if (run.status == 0) {
-            EXPECT_EQ(readBytes(path()), kNewTable);
-            placedAfterSync(run.calls);
-            EXPECT_FALSE(run.out.contains(QStringLiteral("ハイスコア")));
-        } else {
-            EXPECT_EQ(run.status, 1);
-            EXPECT_EQ(readBytes(path()), kOldTable);
-            // Which file, and why.
-            const QString prompt = testing_support::cannotWritePrompt(path(), QString());
-            EXPECT_TRUE(run.out.contains(QRegularExpression(QRegularExpression::escape(prompt) + "\\S")));
+        // Fail, one run each, every call of the save that touches the table's
+        // directory or a file in it; strace counts the calls of a name from
+        // the program's start.
+        const qsizetype saving = find(clean.calls, QStringLiteral("^write\\(1<.*\"saving\\\\n\""));
+        ASSERT_LT(saving, clean.calls.size());
+        std::map<QString, int> seen;
+        for (qsizetype i = 0; i < clean.calls.size(); ++i) {
+            const QString& call = clean.calls[i];
+            const QString name = call.section(u'(', 0, 0);
+            const int when = ++seen[name];
+            if (i <= saving || !call.contains(folder))
+                continue;
+            QFile::remove(path() + ".bak");
+            testing_support::writeBytes(path(), old);
+            const Run run = saveUnderStrace({"-e", QStringLiteral("inject=%1:error=EIO:when=%2").arg(name).arg(when)});
+            SCOPED_TRACE(call.toStdString() + "\n" + run.out.toStdString());
+            ASSERT_LT(find(run.calls, QStringLiteral("\\(INJECTED\\)$")), run.calls.size());
+            if (run.status == 0) {
+                EXPECT_EQ(readBytes(path()), kNewTable);
+                placedAfterSync(run.calls);
+                EXPECT_FALSE(run.out.contains(QStringLiteral("ハイスコア")));
+                EXPECT_EQ(entries(), kept);
+            } else {
+                EXPECT_EQ(run.status, 1);
+                EXPECT_EQ(readBytes(path()), old);
+                // Which file, and why.
+                const QString prompt = testing_support::cannotWritePrompt(path(), QString());
+                EXPECT_TRUE(run.out.contains(QRegularExpression(QRegularExpression::escape(prompt) + "\\S")));
+                // A backup made before the failure stays, whole.
+                EXPECT_TRUE(entries() == kept || entries() == QStringList{"hs.hsd"})
+                    << entries().join(' ').toStdString();
+            }
+            if (entries().contains("hs.hsd.bak")) {
+                EXPECT_EQ(readBytes(path() + ".bak"), old);
+            }
         }
-        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"hs.hsd"})
-            << "nothing left beside the table";
     }
 }

@@ -102,8 +102,8 @@ public:
     int shows = 0;
 };
 
-// The disk, until a test makes every read, every write, or only every rename
-// fail for a reason of its choosing. afterWrite runs after each write that
+// The disk, until a test makes every read, every replacing write or every
+// copy fail for a reason of its choosing. afterWrite runs after each write that
 // went through.
 class FailingFileStore final : public platform::FileStore {
 public:
@@ -121,15 +121,14 @@ public:
             afterWrite();
         return failure;
     }
-    std::optional<platform::FileFailure> rename(const QString& from, const QString& to) override
+    std::optional<platform::FileFailure> copy(const QString& from, const QString& to) override
     {
-        const std::optional<QString>& failure = failWrites ? failWrites : failRenames;
-        return failure ? platform::FileFailure{to, *failure} : disk_.rename(from, to);
+        return failCopies ? platform::FileFailure{to, *failCopies} : disk_.copy(from, to);
     }
 
     std::optional<QString> failReads;
     std::optional<QString> failWrites;
-    std::optional<QString> failRenames;
+    std::optional<QString> failCopies;
     std::function<void()> afterWrite;
 
 private:

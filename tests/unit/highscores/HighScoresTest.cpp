@@ -11,7 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 using namespace testing_support;
 using highscores::NameEntry;
@@ -37,6 +42,11 @@ protected:
     {
         writeBytes(path(), bytes);
         table.LoadHighScores(mainWindow);
+    }
+
+    bool save(const highscores::HighScoreTable& saved)
+    {
+        return table.SaveHighScores([&](const highscores::HighScoreTable&) { return saved; }, messageBox);
     }
 
     // The box that says which file could not be written, and why.
@@ -111,17 +121,18 @@ TEST_F(HighScores, SavesInCodePage932AndEveryNameItWritesReadsBack)
     load(kTaroBytes);
     // Quoted where a comma or a space at either end would be lost; never a
     // double quote, a control character or what the code page cannot hold.
-    ASSERT_TRUE(table.SaveHighScores({{{13, "Ta,ro"}, {12, " 名無し"}, {7, "\"Ta\"ro\r\n\t\x1a"}}}, messageBox));
+    ASSERT_TRUE(save({{{13, "Ta,ro"}, {12, " 名無し"}, {7, "\"Ta\"ro\r\n\t\x1a"}}}));
     EXPECT_EQ(fileBytes(), "13,\"Ta,ro\"\r\n12,\" \x96\xbc\x96\xb3\x82\xb5\"\r\n7,Taro\r\n");
     EXPECT_EQ(memory(), kTaroRows) << "memory follows the file only by the next load";
-    ASSERT_TRUE(table.SaveHighScores({{{2, "Taro "}, {1, "山\U0001F600田〜"}, {0, ""}}}, messageBox));
+    ASSERT_TRUE(save({{{2, "Taro "}, {1, "山\U0001F600田〜"}, {0, ""}}}));
     table.LoadHighScores(mainWindow);
     EXPECT_EQ(memory(), (Rows{"2,Taro ", "1,山田", "0,"}));
 }
 
 // Before OK, the clear or the error path replaces hs.hsd, whatever stands
-// there that the game did not write or read cleanly is set aside: a table
-// changed behind its back, or one whose rewrite would lose bytes.
+// there but a table exactly as the game writes it is copied aside: a damaged
+// table, or one whose rewrite would change a byte. A table another game saved
+// meanwhile is the one OK inserts into.
 TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 {
     NameEntry entry{table, mainWindow, messageBox, 9, 2};
@@ -129,6 +140,8 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
     const auto clear = [&] { table.ClearHighScores(mainWindow); };
     const auto reload = [&] { table.LoadHighScores(mainWindow); };
     const QByteArray kAkiBenKei = "9,Aki\r\n8,Ben\r\n7,Kei\r\n";
+    const QByteArray kHandEdited = "0,None\r\n0,None\r\n0,\"None\"  kept by hand\r\n40,Dad (old PC)\r\n# notes\r\n";
+    const QByteArray kOtherForm = "12,Taro \n07,Hanako\n3,Jiro,junk\n";
     struct Case {
         const char* what;
         QByteArray loaded, changed;                  // read by the game, then put there behind its back
@@ -138,12 +151,15 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
     // clang-format off
     const Case cases[] = {
         {"the game's own tables", kTaroBytes, kTaroBytes, {clear, ok}, "9,Dan\r\n0,none\r\n0,none\r\n", ""},
+        {"another game's table", kTaroBytes, kAkiBenKei, {ok}, "9,Aki\r\n9,Dan\r\n8,Ben\r\n", ""},
+        {"another game's clear, then this one's", kTaroBytes, kDefaultTableBytes, {clear}, kDefaultTableBytes, ""},
         {"four fields", kTaroBytes, "12,Taro\r\n7,Hanako\r\n3", {ok}, "12,Taro\r\n9,Dan\r\n7,Hanako\r\n",
          "12,Taro\r\n7,Hanako\r\n3"},
-        {"another table", kTaroBytes, kAkiBenKei, {clear}, kDefaultTableBytes, kAkiBenKei},
-        {"another table while the load error is up", kTaroBytes, "x",
-         {[&] { messageBox.whileOpen = [&] { writeBytes(path(), kAkiBenKei); }; }, reload},
-         kDefaultTableBytes, kAkiBenKei},
+        {"a table edited by hand", kHandEdited, "", {ok}, "9,Dan\r\n0,None\r\n0,None\r\n", kHandEdited},
+        {"line feeds, spaces, a leading zero, a seventh field", kOtherForm, "", {clear}, kDefaultTableBytes, kOtherForm},
+        {"a table in another form while the load error is up", kTaroBytes, "x",
+         {[&] { messageBox.whileOpen = [&] { writeBytes(path(), kOtherForm); }; }, reload},
+         kDefaultTableBytes, kOtherForm},
         {"a sign the code page writes another way", "1,\x87\x90\r\n0,a\r\n0,b\r\n", "", {clear}, kDefaultTableBytes,
          "1,\x87\x90\r\n0,a\r\n0,b\r\n"},
         {"more than is read", kTaroBytes + QByteArray(1 << 20, ' '), "", {clear}, kDefaultTableBytes,
@@ -182,28 +198,28 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 
 TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
 {
-    // No renames: OK and the clear each try the backup again and write nothing.
+    // No copies: OK and the clear each try the backup again and write nothing.
     NameEntry entry{table, mainWindow, messageBox, 9, 2};
-    files.failRenames = "Input/output error";
+    files.failCopies = "Input/output error";
     load(kDamaged);
     EXPECT_FALSE(entry.Command1_Click("Dan")) << "the window stays open";
     table.ClearHighScores(mainWindow);
-    const QString noBackup = cannotWrite("hs.hsd.bak", "Input/output error");
+    const QString noBackup = cannotWrite("hs.hsd", "Input/output error");
     EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, noBackup, noBackup, kAskClear, noBackup}));
     EXPECT_EQ(fileBytes(), kDamaged);
 
-    // Renames work again: OK sets it aside under a name nothing has (an
+    // Copies work again: OK sets it aside under a name nothing has (an
     // earlier backup has hs.hsd.bak, a directory hs.hsd.1.bak), then saves.
     writeBytes(path("hs.hsd.bak"), "earlier");
     ASSERT_TRUE(QDir(directory.path()).mkdir("hs.hsd.1.bak"));
-    files.failRenames.reset();
+    files.failCopies.reset();
     EXPECT_TRUE(entry.Command1_Click("Dan"));
     EXPECT_EQ(entries(), (QStringList{"hs.hsd", "hs.hsd.1.bak", "hs.hsd.2.bak", "hs.hsd.bak"}));
     EXPECT_EQ(fileBytes("hs.hsd.bak") + fileBytes("hs.hsd.2.bak"), "earlier" + kDamaged);
     EXPECT_EQ(memory(), (Rows{"9,Dan", "0,none", "0,none"})) << "inserted into the default table in memory";
 
     // A damaged table that has gone meanwhile holds up nothing.
-    files.failRenames = "Input/output error";
+    files.failCopies = "Input/output error";
     load(kDamaged);
     ASSERT_TRUE(QFile::remove(path()));
     table.ClearHighScores(mainWindow);
@@ -238,6 +254,72 @@ TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
     EXPECT_EQ(QFileInfo(path()).symLinkTarget(), path());
 }
 
+// hs.hsd as a link to a table elsewhere stays a link, and what it led to is
+// kept in a file of its own: nothing written later through the link changes
+// the backup, not even when the save after the backup fails.
+TEST_F(HighScores, ALinkedTableStaysALinkAndItsBackupIsAFileOfItsOwn)
+{
+    ASSERT_TRUE(QDir(directory.path()).mkdir("shared"));
+    const QString shared = path("shared/real.hsd");
+    writeBytes(shared, kTaroBytes);
+    ASSERT_TRUE(QFile::link(shared, path()));
+    table.LoadHighScores(mainWindow);
+    writeBytes(shared, "9,Yuki\n");  // another program, through the link
+    files.failWrites = "No space left on device";
+    table.ClearHighScores(mainWindow);
+    EXPECT_EQ(messageBox.shown.back(), cannotWrite("hs.hsd", "No space left on device"));
+    files.failWrites.reset();
+    writeBytes(shared, "8,Mio\n");
+    table.ClearHighScores(mainWindow);
+
+    EXPECT_EQ(QFileInfo(path()).symLinkTarget(), shared);
+    EXPECT_EQ(readBytes(shared), kDefaultTableBytes);
+    EXPECT_EQ(fileBytes("hs.hsd.bak") + fileBytes("hs.hsd.1.bak"), "9,Yuki\n8,Mio\n");
+    EXPECT_FALSE(QFileInfo(path("hs.hsd.bak")).isSymLink());
+}
+
+// A real full disk: the backup is made, the table cannot be written, and
+// hs.hsd stays as it was beside it, with nothing half written.
+TEST_F(HighScores, OnAFullDiskTheOldTableStaysBesideItsBackup)
+{
+    const QByteArray mountPoint = QFile::encodeName(directory.path());
+    // Four pages: the filler takes two, hs.hsd one, its backup the last.
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << std::strerror(errno);
+    const std::unique_ptr<const char, void (*)(const char*)> unmount(mountPoint.constData(),
+                                                                     [](const char* at) { ::umount2(at, MNT_DETACH); });
+    const QByteArray handWritten = "12,Taro\n7,Hanako\n3,Jiro\n";
+    writeBytes(path("filler"), QByteArray(8192, 'x'));
+    load(handWritten);
+    table.ClearHighScores(mainWindow);
+    EXPECT_EQ(messageBox.shown.back(), cannotWrite("hs.hsd", "No space left on device"));
+    EXPECT_EQ(fileBytes(), handWritten);
+    EXPECT_EQ(entries(), (QStringList{"filler", "hs.hsd", "hs.hsd.bak"}));
+    EXPECT_EQ(fileBytes("hs.hsd.bak"), handWritten);
+}
+
+// Two games in one directory: each OK inserts into the table the other one
+// saved, and each main window shows the file after its OK.
+TEST_F(HighScores, TwoGamesInOneDirectoryKeepBothScores)
+{
+    load(kTaroBytes);
+    FakeMainWindow otherWindow;
+    highscores::Module1 other{messageBox, files, directory.path()};
+    other.LoadHighScores(otherWindow);
+    const auto ok = [&](highscores::Module1& game, FakeMainWindow& window, std::uint8_t level, const char* name) {
+        return NameEntry{game, window, messageBox, level, 1}.Command1_Click(name);
+    };
+    EXPECT_TRUE(ok(table, mainWindow, 20, "Anna"));
+    EXPECT_TRUE(ok(other, otherWindow, 15, "Bob"));
+    EXPECT_EQ(otherWindow.rows(), (Rows{"20,Anna", "15,Bob", "12,Taro"}));
+    // 12 would still enter the table this window shows, but not the file's.
+    EXPECT_TRUE(ok(table, mainWindow, 12, "Cy"));
+    EXPECT_EQ(fileBytes(), "20,Anna\r\n15,Bob\r\n12,Taro\r\n");
+    EXPECT_EQ(mainWindow.rows(), otherWindow.rows());
+    EXPECT_EQ(entries(), QStringList{"hs.hsd"});
+    EXPECT_EQ(messageBox.shown, Boxes{});
+}
+
 // OK on the table 10 Aki, 5 Ben, 3 Kei. The rank a window shows plays no part
 // in where OK puts the name.
 TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMainWindow)
@@ -255,7 +337,7 @@ TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMai
         EXPECT_TRUE(ok(level, "Dan")) << "the window closes";
         EXPECT_EQ(mainWindow.rows(), rows) << "reloaded from the file";
     }
-    EXPECT_EQ(mainWindow.shows, 3);
+    EXPECT_EQ(mainWindow.shows, 4);
     // Eight characters of a name are kept: sixteen bytes of UTF-16.
     ok(12, "Alexandria");
     ok(13, "名無しさん");
@@ -268,7 +350,7 @@ TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMai
     EXPECT_TRUE(ok(14, "Dan"));
     EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "Input/output error")}));
     EXPECT_EQ(mainWindow.rows(), (Rows{"14,none", "13,none", "12,none"}));
-    EXPECT_EQ(mainWindow.shows, 6);
+    EXPECT_EQ(mainWindow.shows, 7);
     EXPECT_EQ(fileBytes(), "14,Dan\r\n13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n");
 }
 
