@@ -48,7 +48,7 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
                                          platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
     if (answer != platform::MessageBoxResult::Ok)
         return;
-    if (!saveDefaultTable(messageBox_))
+    if (!SaveHighScores(defaultTable(kDefaultNameInFile), messageBox_))
         return;
     setTable(defaultTable(kDefaultNameInMemory));
     showTable(labels, table());
@@ -59,9 +59,9 @@ bool Module1::SaveHighScores(const TableChange& change, platform::MessageBoxServ
     return !reportWriteFailure(file_.save(table(), change), messageBox);
 }
 
-bool Module1::saveDefaultTable(platform::MessageBoxService& messageBox)
+bool Module1::SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox)
 {
-    return SaveHighScores([](const HighScoreTable&) { return defaultTable(kDefaultNameInFile); }, messageBox);
+    return SaveHighScores([&](const HighScoreTable&) { return table; }, messageBox);
 }
 
 HighScoreTable Module1::table() const
@@ -86,7 +86,7 @@ void Module1::takeErrorPath(platform::MessageBoxService& messageBox)
     messageBox.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
                     kErrorTitle);
     // The save sets the damaged file aside first, or leaves it as it is.
-    saveDefaultTable(messageBox);
+    SaveHighScores(defaultTable(kDefaultNameInFile), messageBox);
     setTable(defaultTable(kDefaultNameInMemory));
 }
 

@@ -44,6 +44,8 @@ public:
     // hs.hsd could not be written, or when a file there in another form could
     // not be read or set aside first. Memory is not touched either way.
     bool SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox);
+    // The same, writing this table whatever the file holds.
+    bool SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox);
 
     // The table as it stands in memory.
     HighScoreTable table() const;
@@ -53,7 +55,6 @@ public:
 private:
     void takeErrorPath(platform::MessageBoxService& messageBox);
     void setTable(const HighScoreTable& table);
-    bool saveDefaultTable(platform::MessageBoxService& messageBox);
     static bool reportWriteFailure(const std::optional<platform::FileFailure>& failure,
                                    platform::MessageBoxService& messageBox);
 
