@@ -43,10 +43,25 @@ public:
     }
 };
 
+// The game places its windows, centres the name window and brings a window
+// forward; a Wayland compositor lets no program do that, so on a Wayland
+// session the game goes through XWayland where there is one, and runs on
+// Wayland itself where there is none. A platform the player chose wins.
+void preferXWayland()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const bool waylandSession = qEnvironmentVariable("XDG_SESSION_TYPE") == QStringLiteral("wayland") ||
+                                qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (waylandSession && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+#endif
+}
+
 }  // namespace
 
 int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow)>& afterShow)
 {
+    preferXWayland();
     GameApplication app(argc, argv);
     ui::installGameLook();
 

@@ -21,7 +21,8 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file clang-14
-    libclang-rt-14-dev lintian man-db openbox wmctrl strace)
+    libclang-rt-14-dev lintian man-db strace wmctrl dbus-daemon openbox mutter kwin-x11 kwin-style-breeze xwayland
+    qt6-wayland ibus ibus-mozc)
 
 build_game() {
     cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

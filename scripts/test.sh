@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: unit, widget (offscreen)
-# and end-to-end (each starts its own Xvfb); then builds everything again with
-# AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests once more,
-# failing on any report, leaks included. Last, a minute of libFuzzer on the
-# hs.hsd reader (clang): a crash, a hang or a broken check in the target fails.
+# and end-to-end (each starts a desktop of its own: openbox, GNOME's or KDE's
+# window manager on Xvfb, or a headless GNOME Wayland session, and ibus with
+# mozc); then builds everything again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the tests once more, failing on any
+# report, leaks included. Last, a minute of libFuzzer on the hs.hsd reader
+# (clang): a crash, a hang or a broken check in the target fails.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 build_game
 
-# Runs ctest in the build directory $1, with the environment settings that
-# follow it, and keeps its report in $1/ctest.log.
+# Runs ctest in the build directory $1, with the ctest options that follow,
+# and keeps its report in $1/ctest.log.
 run_ctest() {
-    (cd "$1" && env "${@:2}" ctest --output-on-failure --parallel "$(nproc)" | tee ctest.log)
+    (cd "$1" && ctest --output-on-failure --parallel "$(nproc)" "${@:2}" | tee ctest.log)
 }
 tests_in() { sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$1/ctest.log"; }
 
@@ -20,7 +22,11 @@ run_ctest "$BUILD"
 SANITIZED="$ROOT/build-asan"
 cmake -S "$ROOT" -B "$SANITIZED" -DCMAKE_BUILD_TYPE=Debug -DZENTAP3_SANITIZE=ON >/dev/null
 cmake --build "$SANITIZED" --parallel "$(nproc)"
-run_ctest "$SANITIZED" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The other desktops add nothing the sanitizers could find that openbox does
+# not.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_ctest "$SANITIZED" --label-exclude 'mutter|kwin'
+
 
 FUZZ="$ROOT/build-fuzz"
 cmake -S "$ROOT" -B "$FUZZ" -DCMAKE_CXX_COMPILER=clang++-14 -DZENTAP3_FUZZ=ON >/dev/null

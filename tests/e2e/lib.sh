@@ -1,15 +1,19 @@
-# Shared by the end-to-end scenarios: a private X server, a fresh working
+# Shared by the end-to-end scenarios: a private desktop, a fresh working
 # directory, the game started in it, and waits that all end by a deadline.
-# Every scenario is called with the program and a folder for its screenshots;
-# everything it started is ended on exit.
+# Every scenario is called with the program, a folder for its screenshots and
+# the desktop to run on: openbox, mutter (GNOME's) or kwin (KDE's) on X11, or
+# mutter-wayland, a Wayland session whose X11 programs go through XWayland.
+# Everything it started is ended on exit.
 
 set -Eeuo pipefail
 
 E2E_EXE=$1
 E2E_ARTEFACTS=$2
+E2E_DESKTOP=${3:-openbox}
 mkdir -p "$E2E_ARTEFACTS"
 E2E_PIDS=()
-E2E_WORK=$(mktemp -d)
+E2E_WORK=$(mktemp -d)     # the game's directory
+E2E_SESSION=$(mktemp -d)  # the desktop's: its display number, bus, logs
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -22,13 +26,18 @@ e2e_fail() {
 # pipe would fail the step.
 trap 'e2e_fail "line $LINENO: \"$BASH_COMMAND\" exited with $?"' ERR
 
+# Last started, first ended: the game before its desktop. The input method's
+# helpers start more processes of their own; each carries its home.
 e2e_cleanup() {
-    local pid
-    for pid in "${E2E_PIDS[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+    local i pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        kill "${E2E_PIDS[i]}" 2>/dev/null || true
+        wait "${E2E_PIDS[i]}" 2>/dev/null || true
     done
-    rm -rf "$E2E_WORK"
+    for pid in $(pgrep -U nobody || true); do
+        ! grep -qzx "HOME=$E2E_SESSION/home" "/proc/$pid/environ" 2>/dev/null || kill "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_WORK" "$E2E_SESSION"
 }
 trap e2e_cleanup EXIT
 
@@ -47,24 +56,75 @@ e2e_wait_for() {
     done
 }
 
-# A display of our own: Xvfb takes a free display number and writes it once
-# it accepts connections, so scenarios run side by side never share one. The
-# openbox window manager runs on it, for window frames and close buttons.
-e2e_start_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_WORK/display" >/dev/null 2>&1 &
+# A session bus of our own, which the desktops use; it starts no service on
+# demand, so nothing outlives the scenario.
+e2e_start_session_bus() {
+    local bus
+    echo '<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context="default">
+        <allow user="*"/><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
+        </policy></busconfig>' >"$E2E_SESSION/bus.conf"
+    bus=$(dbus-daemon --config-file="$E2E_SESSION/bus.conf" --fork --print-address=1 --print-pid=1)
+    E2E_PIDS+=("$(tail -n 1 <<<"$bus")")
+    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+}
+
+# A display of our own and its window manager, for window frames, placement
+# and close buttons. Xvfb takes a free display number and writes it once it
+# accepts connections, so scenarios run side by side never share one. On the
+# Wayland session, GNOME's compositor runs on a virtual screen and starts
+# XWayland for the first X11 program, on a display number it chooses.
+e2e_start_desktop() {
+    local wm
+    e2e_start_session_bus
+    case $E2E_DESKTOP in
+    openbox) wm=(openbox --sm-disable) ;;
+    mutter) wm=(mutter --x11 --replace --sm-disable) ;;
+    kwin) wm=(kwin_x11 --replace) ;;
+    mutter-wayland)
+        export XDG_RUNTIME_DIR=$E2E_SESSION XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=zentap3-e2e
+        wm=(mutter --headless --virtual-monitor 1024x768 --wayland --wayland-display="$WAYLAND_DISPLAY" --sm-disable)
+        ;;
+    *) e2e_fail "no desktop named $E2E_DESKTOP" ;;
+    esac
+    if [[ $E2E_DESKTOP != mutter-wayland ]]; then
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_SESSION/display" >/dev/null 2>&1 &
+        E2E_PIDS+=($!)
+        e2e_wait_for 10 grep -q '[0-9]' "$E2E_SESSION/display" || e2e_fail "no X server could be started"
+        export DISPLAY=":$(head -n 1 "$E2E_SESSION/display")"
+    fi
+    "${wm[@]}" >"$E2E_SESSION/wm.log" 2>&1 &
     E2E_PIDS+=($!)
-    e2e_wait_for 10 grep -q '[0-9]' "$E2E_WORK/display" || e2e_fail "no X server could be started"
-    DISPLAY=":$(head -n 1 "$E2E_WORK/display")"
-    export DISPLAY
-    openbox --sm-disable >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
+    if [[ $E2E_DESKTOP == mutter-wayland ]]; then
+        e2e_wait_for 10 grep -q 'Using public X11 display' "$E2E_SESSION/wm.log" || e2e_fail "no Wayland session"
+        export DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$E2E_SESSION/wm.log")
+        export XAUTHORITY=$(echo "$E2E_SESSION"/.mutter-Xwaylandauth.*)
+    fi
     e2e_wait_for 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-        e2e_fail "no window manager could be started"
+        e2e_fail "no window manager could be started: $(cat "$E2E_SESSION/wm.log")"
+}
+
+# A Japanese input method, ibus with mozc, starting in hiragana, for the
+# game to take a name from. Mozc will not run as root, so it, and the game
+# with it, run as nobody, with a home of their own.
+E2E_AS=()
+e2e_start_input_method() {
+    local home=$E2E_SESSION/home
+    mkdir -p "$home/.config/mozc"
+    echo 'engines { name: "mozc-jp" longname: "Mozc" layout: "default" rank: 80 } active_on_launch: True' \
+        >"$home/.config/mozc/ibus_config.textproto"
+    chmod 711 "$E2E_SESSION"
+    chown -R nobody: "$home" "$E2E_WORK"
+    E2E_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups -- env HOME="$home" XDG_RUNTIME_DIR="$home"
+        USER=nobody NO_AT_BRIDGE=1 QT_IM_MODULE=ibus)
+    "${E2E_AS[@]}" ibus-daemon --panel=disable >"$E2E_SESSION/ibus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_for 20 sh -c '"$@" ibus engine mozc-jp; [ "$("$@" ibus engine)" = mozc-jp ]' - "${E2E_AS[@]}" ||
+        e2e_fail "no input method: $(cat "$E2E_SESSION/ibus.log")"
 }
 
 # Starts the game in the fresh directory; its process id is in E2E_GAME.
 e2e_start_game() {
-    (cd "$E2E_WORK" && exec "$E2E_EXE") >"$E2E_WORK/game.log" 2>&1 &
+    (cd "$E2E_WORK" && exec "${E2E_AS[@]}" "$E2E_EXE") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME=$!
     E2E_PIDS+=("$E2E_GAME")
 }
@@ -155,7 +215,10 @@ e2e_press_next_target() {
 }
 
 # Keeps a picture of window $1 ("root" for the whole screen) as $2.png among
-# the artefacts; a picture that cannot be taken fails nothing.
+# the artefacts; a picture that cannot be taken fails nothing. XWayland has
+# no picture of its screen: there, of the window that has the keyboard.
 e2e_screenshot() {
-    timeout 10 import -display "$DISPLAY" -window "$1" "$E2E_ARTEFACTS/$2.png" || echo "no screenshot $2" >&2
+    timeout 10 import -display "$DISPLAY" -window "$1" "$E2E_ARTEFACTS/$2.png" 2>/dev/null ||
+        timeout 10 import -display "$DISPLAY" -window "$(xdotool getactivewindow)" "$E2E_ARTEFACTS/$2.png" ||
+        echo "no screenshot $2" >&2
 }
