@@ -60,9 +60,9 @@ e2e_wait_for() {
 # demand, so nothing outlives the scenario.
 e2e_start_session_bus() {
     local bus
-    echo '<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context="default">
-        <allow user="*"/><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/>
-        </policy></busconfig>' >"$E2E_SESSION/bus.conf"
+    echo "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context='default'><allow user='*'/>
+        <allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy></busconfig>" \
+        >"$E2E_SESSION/bus.conf"
     bus=$(dbus-daemon --config-file="$E2E_SESSION/bus.conf" --fork --print-address=1 --print-pid=1)
     E2E_PIDS+=("$(tail -n 1 <<<"$bus")")
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
@@ -170,16 +170,14 @@ E2E_BLUE=0,0,255
 # Waits until a live target's top edge is inside the hit zone (rows 161 to
 # 215) of window $1 with time to spare; prints that row and its colour.
 e2e_wait_for_target() {
-    local deadline=$((SECONDS + 10)) found
-    while ((SECONDS < deadline)); do
-        found=$(e2e_column "$1" $E2E_FIELD_X 258 |
-            awk -v r=$E2E_RED -v b=$E2E_BLUE '!top && ($2 == r || $2 == b) && $1 > 100 { top = $1 " " $2 } END { print top }')
-        if [[ -n $found ]] && ((${found% *} >= 163 && ${found% *} <= 185)); then
-            echo "$found"
-            return
-        fi
-    done
-    e2e_fail "no target reached the hit zone within 10 s"
+    e2e_wait_for 10 e2e_target_in_zone "$1" || e2e_fail "no target reached the hit zone within 10 s"
+    echo "$E2E_TARGET"
+}
+e2e_target_in_zone() {
+    E2E_TARGET=$(e2e_column "$1" $E2E_FIELD_X 258 | awk -v r=$E2E_RED -v b=$E2E_BLUE '
+        !top && ($2 == r || $2 == b) && $1 > 100 { top = $1; found = $1 " " $2 }
+        END { if (top >= 163 && top <= 185) print found }')
+    [[ -n $E2E_TARGET ]]
 }
 
 # The colour inside the target of window $1 whose top was at row $2, found
