@@ -56,7 +56,7 @@ void Form1::Command2_Click()
         target.Enabled = true;
     }
     holdSecond = kTrue;
-    speed = 60;
+    speed = kStartSpeed;
     for (CommandButton& target : Command3)
         drawColour(target);
     Timer1.Enabled = true;

@@ -87,9 +87,6 @@ public:
     // lines.
     static bool inHitZone(const CommandButton& target);
 
-    // True while the game-over message is up: nothing else may move then.
-    bool gameOverRunning() const { return gameOverRunning_; }
-
     void setLabel3Caption(int index, const QString& caption) override;
 
     // --- Rules ----------------------------------------------------------
@@ -117,6 +114,8 @@ private:
     static constexpr platform::Twips kRespawnTop = -kTargetHeight;
     static constexpr platform::Twips kTargetLeft = -15;
     static inline const CommandButton kHiddenTarget{.Left = -60, .Visible = false};
+    // Twips a target falls per tick at level 0; each level adds a step.
+    static constexpr platform::Integer kStartSpeed = 60;
 
     void drawColour(CommandButton& target);
     void fall(CommandButton& target) const;

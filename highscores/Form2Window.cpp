@@ -121,8 +121,8 @@ void Form2Window::centreOnScreen()
 {
     const QRect screenArea = screen()->geometry();
     const QSize outer = frameGeometry().size();
-    const int left = centredPosition(screenArea.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
-    const int top = centredPosition(screenArea.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    const int left = ui::centredTwips(screenArea.width() * kTwipsPerPixel, outer.width() * kTwipsPerPixel);
+    const int top = ui::centredTwips(screenArea.height() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
     move(screenArea.topLeft() + QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)));
 }
 

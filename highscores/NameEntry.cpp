@@ -48,11 +48,4 @@ bool NameEntry::Command1_Click(const QString& text)
     return true;
 }
 
-int centredPosition(double screenTwips, double windowTwips)
-{
-    // Integer division truncates toward zero, also for a window larger than
-    // the screen.
-    return platform::roundToLong(screenTwips - windowTwips) / 2;
-}
-
 }  // namespace highscores

@@ -38,8 +38,4 @@ private:
     std::uint8_t shownRank_;
 };
 
-// Where a window of the given outer size starts so that it sits centred on
-// the screen, in twips: half the difference, the half twip dropped.
-int centredPosition(double screenTwips, double windowTwips);
-
 }  // namespace highscores

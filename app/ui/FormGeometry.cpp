@@ -20,4 +20,9 @@ void placeInTwips(QWidget& widget, double left, double top, double width, double
     widget.setGeometry(twipsRect(left, top, width, height));
 }
 
+int centredTwips(int screenTwips, int windowTwips)
+{
+    return (screenTwips - windowTwips) / 2;
+}
+
 }  // namespace ui

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "ui/FormGeometry.h"
 
 using namespace testing_support;
 using NameEntryWindow = MainWindowFixture;
@@ -101,4 +102,10 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGames
     EXPECT_EQ(readBytes(path), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
     nameEntry.showNameEntry(8, 2);
     EXPECT_EQ(openWindows().size(), 1) << "the next game to enter gets its window at once";
+}
+
+TEST(NameEntryWindowPlace, CentresTruncatingTowardZero)
+{
+    EXPECT_EQ(ui::centredTwips(15360, 4801), 5279) << "an odd difference drops the half twip";
+    EXPECT_EQ(ui::centredTwips(3000, 4801), -900) << "not -901";
 }

@@ -325,11 +325,3 @@ TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMai
     EXPECT_EQ(mainWindow.shows, 7);
     EXPECT_EQ(fileBytes(), "14,Dan\r\n13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n");
 }
-
-// (The ranks are those of the game's end, tested there.)
-TEST(NameEntryWindowPlace, CentresTruncatingTowardZero)
-{
-    EXPECT_EQ(highscores::centredPosition(15361, 4800), 5280) << "an odd difference drops the half twip";
-    EXPECT_EQ(highscores::centredPosition(3000, 4801), -900) << "not -901";
-    EXPECT_EQ(highscores::centredPosition(101.5, 0), 51) << "101.5 rounds to the even 102";
-}
