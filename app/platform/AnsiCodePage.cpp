@@ -1,16 +1,11 @@
 #include "platform/AnsiCodePage.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "platform/CodePage932.h"
 
 #include <algorithm>
 
 namespace platform {
 namespace {
-
-// Qt on Debian converts with ICU, whose Shift_JIS is Windows code page 932
-// (U+FF5E -> 81 60, U+2460 -> 87 40).
-constexpr const char* kCodePage = "Shift_JIS";
 
 // Printable ASCII and line ends read and write the same in the code page;
 // taking them directly spares loading the converter for the tables most
@@ -36,17 +31,13 @@ class RoundTrip {
 public:
     bool survives(QStringView text)
     {
-        encoder_.resetState();
-        decoder_.resetState();
         // Some characters (U+301C WAVE DASH) have no code of their own and
         // would come back as another one, so the round trip is what counts.
-        // (A converter's error flag outlives its reset, so it cannot tell.)
-        return QString(decoder_.decode(encoder_.encode(text))) == text;
+        return codePage_.decode(codePage_.encode(text)) == text;
     }
 
 private:
-    QStringEncoder encoder_{kCodePage};
-    QStringDecoder decoder_{kCodePage};
+    CodePage932 codePage_;
 };
 
 }  // namespace
@@ -55,16 +46,14 @@ QString fromAnsi(const QByteArray& bytes)
 {
     if (isPlainAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder decoder(kCodePage);
-    return decoder.decode(bytes);
+    return CodePage932().decode(bytes);
 }
 
 QByteArray toAnsi(const QString& text)
 {
     if (isPlainAscii(text))
         return text.toLatin1();
-    QStringEncoder encoder(kCodePage);
-    return encoder.encode(text);
+    return CodePage932().encode(text);
 }
 
 bool survivesAnsi(const QString& text)

@@ -1,11 +1,17 @@
 #include "ui/FormFonts.h"
 
+#include <QCoreApplication>
+#include <QFontDatabase>
+
 #include <cmath>
 
 namespace ui {
 
 void installFontSubstitutions()
 {
+    // The gothic shipped beside the program (the Windows zip has it) serves
+    // where the system has no Japanese font.
+    QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf"));
     const QString gothic = QStringLiteral("IPAPGothic");
     QFont::insertSubstitution(japaneseGothic(), gothic);
     QFont::insertSubstitution(westernSans(), gothic);

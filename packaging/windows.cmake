@@ -1,0 +1,30 @@
+# The Windows zip: the game, the Qt libraries and the platform plugin it
+# needs, the MinGW runtime, the Japanese gothic the layout was drawn to, and
+# every licence. Unzipped anywhere, it runs; nothing else needs installing.
+install(TARGETS zentap3 RUNTIME DESTINATION .)
+install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/Qt6Core.dll ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/Qt6Gui.dll
+  ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/Qt6Widgets.dll DESTINATION .)
+install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qwindows.dll DESTINATION platforms)
+# The compiler's own runtime, wherever this MinGW keeps it.
+foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
+    message(FATAL_ERROR "The MinGW runtime ${runtime} was not found")
+  endif()
+  install(FILES ${found} DESTINATION .)
+endforeach()
+# A Windows without Japanese fonts still shows every text in it.
+install(FILES /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf DESTINATION fonts)
+install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licences RENAME IPAfont.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licences RENAME Zentap3.txt)
+configure_file(qt-notice.txt.in qt-notice.txt @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt-notice.txt DESTINATION licences RENAME Qt.txt)
+install(FILES ${ZENTAP3_QT_SOURCE}/LICENSES/LGPL-3.0-only.txt ${ZENTAP3_QT_SOURCE}/LICENSES/GPL-3.0-only.txt
+  DESTINATION licences/Qt)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME zentap3)
+set(CPACK_PACKAGE_VENDOR "The Zentap3 developers")
+set(CPACK_PACKAGE_FILE_NAME zentap3-${PROJECT_VERSION}-windows-x64)
+include(CPack)

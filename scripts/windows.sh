@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The Windows build: installs what is missing, builds Qt for Windows from
+# Debian's own qt6-base source once (kept in ~/.cache/zentap3-windows and
+# rebuilt only when its recipe changes), cross-builds the game with MinGW-w64
+# and packs zentap3-<version>-windows-x64.zip in build-windows/.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools dpkg-dev
+    fonts-ipafont-gothic)
+ensure_packages "${WINDOWS_PACKAGES[@]}"
+
+CACHE=${ZENTAP3_WINDOWS_CACHE:-$HOME/.cache/zentap3-windows}
+TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
+QT_FEATURES=(-DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF)
+# What the Qt build depends on: change any of it and Qt is built again.
+QT_RECIPE=$( (cat "$TOOLCHAIN"; echo "${QT_FEATURES[*]}"; dpkg-query -W -f='${Version}' qt6-base-dev) | sha256sum | cut -c1-16)
+QT_PREFIX=$CACHE/qt-$QT_RECIPE
+
+# Qt's source as Debian ships it, for the version the host tools have; apt
+# is pointed at the archive it already uses, for source packages, in a
+# configuration of its own, so the system's sources stay as they are.
+fetch_qt_source() {
+    local apt=$CACHE/apt
+    mkdir -p "$apt/lists/partial" "$apt/sources.list.d"
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/sources.list.d/debian.sources"
+    local options=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/sources.list.d"
+        -o Dir::State::Lists="$apt/lists")
+    apt-get "${options[@]}" update -qq
+    (cd "$CACHE" && apt-get "${options[@]}" source -qq --download-only "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" &&
+        dpkg-source -x qt6-base_*.dsc qt6-base-source >/dev/null)
+}
+
+build_qt() {
+    [[ -f $QT_PREFIX/lib/cmake/Qt6/Qt6Config.cmake ]] && return
+    mkdir -p "$CACHE"
+    [[ -d $CACHE/qt6-base-source ]] || fetch_qt_source
+    cmake -S "$CACHE/qt6-base-source" -B "$CACHE/qt-build-$QT_RECIPE" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$QT_PREFIX" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+        "${QT_FEATURES[@]}"
+    cmake --build "$CACHE/qt-build-$QT_RECIPE" --parallel "$(nproc)"
+    cmake --install "$CACHE/qt-build-$QT_RECIPE"
+}
+
+build_qt
+
+# The game against that Qt (through the toolchain file Qt installs, which
+# lets CMake find it), with the host's tools (moc, rcc) from the installed Qt
+# of the same version, packed as a zip.
+WINDOWS_BUILD=$ROOT/build-windows
+cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$TOOLCHAIN" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DBUILD_TESTING=OFF -DZENTAP3_QT_SOURCE="$CACHE/qt6-base-source" \
+    -DZENTAP3_QT_SOURCE_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null
+cmake --build "$WINDOWS_BUILD" --parallel "$(nproc)"
+(cd "$WINDOWS_BUILD" && cpack >/dev/null)
+echo "Built $(ls "$WINDOWS_BUILD"/zentap3-*-windows-x64.zip)"
