@@ -3,6 +3,7 @@
 #include "platform/PacedTimer.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,14 @@ TEST(PacedTimer, OneTickPerWakeUpABoundedCatchUpAndNoTickAfterStop)
             timer.stop();
     });
     timer.start();
-    // The ticks one wake-up delivers after the loop was kept busy that long.
+    // The ticks one wake-up delivers after the loop was kept busy that long:
+    // the loop ends once the wake-up that brought the first tick is over.
     const auto burstAfter = [&](std::chrono::milliseconds busy) {
         std::this_thread::sleep_for(busy);
         ticks = 0;
-        while (ticks == 0 && timer.isActive())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QEventLoop loop;
+        QObject::connect(&timer, &PacedTimer::tick, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        loop.exec();
         return ticks;
     };
 
