@@ -45,8 +45,8 @@ public:
 
     // Makes a new file of a name that nothing has yet, holding every byte of
     // another (of what it leads to, for a link), synced to the disk. It
-    // appears whole or not at all, and shares nothing with the original, so
-    // no later write to either changes the other. Whatever already has the
+    // appears whole or not at all, and shares nothing with the file it copies,
+    // so no later write to either changes the other. Whatever already has the
     // name stays as it is, and the failure says the name is taken.
     virtual std::optional<FileFailure> copy(const QString& from, const QString& to) = 0;
 };
