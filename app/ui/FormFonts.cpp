@@ -1,6 +1,7 @@
 #include "ui/FormFonts.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 
 #include <cmath>
@@ -10,8 +11,11 @@ namespace ui {
 void installFontSubstitutions()
 {
     // The gothic shipped beside the program (the Windows zip has it) serves
-    // where the system has no Japanese font.
-    QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf"));
+    // where the system has no Japanese font. Only looked at where it is: the
+    // font database costs start-up time and memory the moment it is asked.
+    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf");
+    if (QFile::exists(shipped))
+        QFontDatabase::addApplicationFont(shipped);
     const QString gothic = QStringLiteral("IPAPGothic");
     QFont::insertSubstitution(japaneseGothic(), gothic);
     QFont::insertSubstitution(westernSans(), gothic);
