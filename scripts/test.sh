@@ -27,7 +27,6 @@ cmake --build "$SANITIZED" --parallel "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_ctest "$SANITIZED" --label-exclude 'mutter|kwin'
 
-
 FUZZ="$ROOT/build-fuzz"
 cmake -S "$ROOT" -B "$FUZZ" -DCMAKE_CXX_COMPILER=clang++-14 -DZENTAP3_FUZZ=ON >/dev/null
 cmake --build "$FUZZ" --parallel "$(nproc)"

@@ -14,7 +14,8 @@ TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
 QT_FEATURES=(-DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF)
 # What the Qt build depends on: change any of it and Qt is built again.
-QT_RECIPE=$( (cat "$TOOLCHAIN"; echo "${QT_FEATURES[*]}"; dpkg-query -W -f='${Version}' qt6-base-dev) | sha256sum | cut -c1-16)
+QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev)  # the host Qt's, whose tools the build uses
+QT_RECIPE=$( (cat "$TOOLCHAIN"; echo "${QT_FEATURES[*]}"; printf %s "$QT_VERSION") | sha256sum | cut -c1-16)
 QT_PREFIX=$CACHE/qt-$QT_RECIPE
 
 # Qt's source as Debian ships it, for the version the host tools have; apt
@@ -27,7 +28,7 @@ fetch_qt_source() {
     local options=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/sources.list.d"
         -o Dir::State::Lists="$apt/lists")
     apt-get "${options[@]}" update -qq
-    (cd "$CACHE" && apt-get "${options[@]}" source -qq --download-only "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" &&
+    (cd "$CACHE" && apt-get "${options[@]}" source -qq --download-only "qt6-base=$QT_VERSION" &&
         dpkg-source -x qt6-base_*.dsc qt6-base-source >/dev/null)
 }
 
@@ -53,7 +54,7 @@ cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$TOOLCHAIN" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DBUILD_TESTING=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DZENTAP3_QT_SOURCE="$CACHE/qt6-base-source" \
-    -DZENTAP3_QT_SOURCE_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null
+    -DZENTAP3_QT_SOURCE_VERSION="$QT_VERSION" >/dev/null
 cmake --build "$WINDOWS_BUILD" --parallel "$(nproc)"
 (cd "$WINDOWS_BUILD" && cpack >/dev/null)
 echo "Built $(ls "$WINDOWS_BUILD"/zentap3-*-windows-x64.zip)"

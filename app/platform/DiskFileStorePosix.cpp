@@ -35,20 +35,6 @@ std::optional<QString> writeDurably(QFileDevice& file, const QByteArray& bytes)
     return std::nullopt;
 }
 
-// The rename that put a file in place is kept through a power cut only once
-// its directory is synced. By then the new file is what the game reads, so a
-// failure here is no failed save: calling it one would leave memory and
-// screen on a table the disk no longer holds.
-void syncDirectoryOf(const QString& path)
-{
-    const int directory =
-        ::open(QFile::encodeName(QFileInfo(path).canonicalPath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory < 0)
-        return;
-    ::fsync(directory);
-    ::close(directory);
-}
-
 // A file descriptor, closed when it goes.
 class Descriptor {
 public:
@@ -67,6 +53,18 @@ public:
 private:
     int descriptor_;
 };
+
+// The rename that put a file in place is kept through a power cut only once
+// its directory is synced. By then the new file is what the game reads, so a
+// failure here is no failed save: calling it one would leave memory and
+// screen on a table the disk no longer holds.
+void syncDirectoryOf(const QString& path)
+{
+    const Descriptor directory(
+        ::open(QFile::encodeName(QFileInfo(path).canonicalPath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.valid())
+        ::fsync(directory.get());
+}
 
 // A new file beside the given path, named after it with six random letters,
 // removed when it goes unless kept.
