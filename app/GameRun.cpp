@@ -1,7 +1,5 @@
 #include "GameRun.h"
-#include "game/Form1Window.h"
-#include "highscores/Module1.h"
-#include "highscores/NameEntryLauncher.h"
+#include "WiredGame.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -14,7 +12,6 @@
 #include <QMessageBox>
 
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
@@ -68,18 +65,14 @@ int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow
     platform::ClockSeededRandom random;
     ui::QtMessageBox messageBox;
     platform::DiskFileStore files;
-    highscores::Module1 table(messageBox, files, QDir::currentPath());
-    highscores::NameEntryLauncher nameEntry(table);
-    game::Form1Window window(
-        {messageBox, random, table, std::bind_front(&highscores::NameEntryLauncher::showNameEntry, &nameEntry)});
-    nameEntry.setMainWindow(window);
+    WiredGame game(messageBox, random, files, QDir::currentPath());
     try {
-        window.load();
+        game.window.load();
     } catch (const platform::RunTimeError& error) {
         reportAndExit(error);
     }
-    window.show();
+    game.window.show();
     if (afterShow)
-        afterShow(window);
+        afterShow(game.window);
     return QApplication::exec();
 }

@@ -123,7 +123,7 @@ highscores::HighScoreLevels Form1::shownLevels() const
 {
     highscores::HighScoreLevels levels{};
     for (std::size_t i = 0; i < levels.size(); ++i)
-        levels[i] = platform::textToByte(Label3[i + 3].Caption);
+        levels[i] = platform::textToByte(Label3.at(highscores::levelLabel(i)).Caption);
     return levels;
 }
 

@@ -75,9 +75,8 @@ HighScoreTable Module1::table() const
 void Module1::showTable(HighScoreLabels& labels, const HighScoreTable& table)
 {
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const int index = static_cast<int>(i);
-        labels.setLabel3Caption(index, table[i].name);
-        labels.setLabel3Caption(index + 3, platform::numberText(table[i].level));
+        labels.setLabel3Caption(nameLabel(i), table[i].name);
+        labels.setLabel3Caption(levelLabel(i), platform::numberText(table[i].level));
     }
 }
 
