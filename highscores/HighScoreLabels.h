@@ -15,7 +15,13 @@ public:
     virtual void setLabel3Caption(int index, const QString& caption) = 0;
 };
 
-constexpr int nameLabel(std::size_t row) { return static_cast<int>(row); }
-constexpr int levelLabel(std::size_t row) { return static_cast<int>(row) + 3; }
+constexpr int nameLabel(std::size_t row)
+{
+    return static_cast<int>(row);
+}
+constexpr int levelLabel(std::size_t row)
+{
+    return static_cast<int>(row) + 3;
+}
 
 }  // namespace highscores
