@@ -2,6 +2,7 @@
 // asked and answer from a script. And hs.hsd's bytes on disk.
 #pragma once
 
+#include "highscores/HighScoreLabels.h"
 #include "highscores/MainWindowLink.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
@@ -94,7 +95,8 @@ public:
     {
         Rows rows;
         for (std::size_t i = 0; i < 3; ++i)
-            rows.push_back(captions[i + 3].toStdString() + "," + captions[i].toStdString());
+            rows.push_back(captions.at(highscores::levelLabel(i)).toStdString() + "," +
+                           captions.at(highscores::nameLabel(i)).toStdString());
         return rows;
     }
 

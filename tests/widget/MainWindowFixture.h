@@ -1,10 +1,8 @@
 // The game's windows on Qt's offscreen platform, and how a test reads them.
 #pragma once
 
-#include "game/Form1Window.h"
-#include "highscores/Module1.h"
-#include "highscores/NameEntryLauncher.h"
-#include "support/Fakes.h"
+#include "WiredGame.h"
+#include "support/GameServices.h"
 #include "ui/GraphicalButton.h"
 #include "ui/QtMessageBox.h"
 
@@ -12,13 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace testing_support {
 
@@ -86,26 +82,21 @@ inline const std::vector<std::string> kMainWindowLayout = {
 // The main window on screen, loaded with the default table, its message boxes
 // recorded and its colours scripted: target 0 red, target 1 blue. Its games
 // open real name-entry windows.
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, protected GameServices {
 protected:
     MainWindowFixture()
     {
-        writeBytes(path, kDefaultTableBytes);
-        nameEntry.setMainWindow(window);
+        random = ScriptedRandom({0.25F, 0.75F});
+        writeBytes(path(), kDefaultTableBytes);
         window.load();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("hs.hsd"));
-    FakeMessageBox messageBox;
-    ScriptedRandom random{{0.25F, 0.75F}};
-    FailingFileStore files;
-    highscores::Module1 table{messageBox, files, directory.path()};
-    highscores::NameEntryLauncher nameEntry{table};
-    game::Form1Window window{
-        {messageBox, random, table, std::bind_front(&highscores::NameEntryLauncher::showNameEntry, &nameEntry)}};
+    WiredGame wired{messageBox, random, files, directory.path()};
+    highscores::Module1& table = wired.table;
+    highscores::NameEntryLauncher& nameEntry = wired.nameEntry;
+    game::Form1Window& window = wired.window;
 };
 
 }  // namespace testing_support

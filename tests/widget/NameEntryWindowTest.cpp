@@ -8,7 +8,7 @@ using NameEntryWindow = MainWindowFixture;
 // at levels 4 and 11 while its window is open.
 TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGamesIn)
 {
-    writeBytes(path, "10,Aki\r\n5,Ben\r\n3,Kei\r\n");
+    writeBytes(path(), "10,Aki\r\n5,Ben\r\n3,Kei\r\n");
     table.LoadHighScores(window);
     const auto openWindows = [] {
         QWidgetList open = QApplication::topLevelWidgets();
@@ -55,7 +55,7 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGames
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_TRUE(box) << "OK was not pressed";
-        EXPECT_EQ(box->text(), cannotWritePrompt(path, *files.failWrites));
+        EXPECT_EQ(box->text(), cannotWritePrompt(path(), *files.failWrites));
         QTest::keyClick(box, Qt::Key_Return);
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // on OK
@@ -76,7 +76,7 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGames
     window.showMinimized();
     QTest::keyClick(form2, Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form2.isNull(); }));
-    EXPECT_EQ(readBytes(path), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
+    EXPECT_EQ(readBytes(path()), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
     EXPECT_EQ(child(&window, "Label3(1)").property("text"), QStringLiteral("Dan"));
     EXPECT_EQ(window.windowState(), Qt::WindowNoState);
 
@@ -99,7 +99,7 @@ TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGames
     QCoreApplication::processEvents();
     EXPECT_TRUE(form2.isNull());
     EXPECT_TRUE(openWindows().isEmpty()) << "no window for level 4";
-    EXPECT_EQ(readBytes(path), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
+    EXPECT_EQ(readBytes(path()), "10,Aki\r\n7,Dan\r\n5,Ben\r\n");
     nameEntry.showNameEntry(8, 2);
     EXPECT_EQ(openWindows().size(), 1) << "the next game to enter gets its window at once";
 }

@@ -2,9 +2,7 @@
 // of its level.
 #include "game/Form1.h"
 #include "highscores/Module1.h"
-#include "support/Fakes.h"
-
-#include <QTemporaryDir>
+#include "support/GameServices.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +20,13 @@ const std::map<int, const char*> kColours{{kRed, "red"}, {kBlue, "blue"}, {kWhit
 // level 0, five lives, the marker at rest.
 const std::string kIdle = "gauge 0, misses 0, lives 5, marker 3120, idle";
 
-// A loaded main window with fake services, in a folder of its own that holds
-// the default table. States read as one line, so that one check covers one.
-class GameRules : public ::testing::Test {
+// A loaded main window over the default table. States read as one line, so
+// that one check covers one.
+class GameRules : public ::testing::Test, protected GameServices {
 protected:
     GameRules()
     {
-        writeBytes(directory.filePath(QStringLiteral("hs.hsd")), kDefaultTableBytes);
+        writeBytes(path(), kDefaultTableBytes);
         form.Form_Load();
     }
 
@@ -51,11 +49,7 @@ protected:
     }
     std::string targets() const { return look(form.Command3[0], true) + " | " + look(form.Command3[1], true); }
 
-    QTemporaryDir directory;
-    FakeMessageBox messageBox;
-    ScriptedRandom random;
     std::string nameAskedFor;  // " asked level:rank" for the last game that entered the table
-    platform::DiskFileStore files;
     highscores::Module1 table{messageBox, files, directory.path()};
     game::Form1 form{{messageBox, random, table, [this](std::uint8_t level, std::uint8_t rank) {
                           nameAskedFor = " asked " + to_string(level) + ":" + to_string(rank);
@@ -74,37 +68,36 @@ TEST_F(GameRules, TargetsStartFallRespawnAndSpeedUp)
     EXPECT_EQ(game(), kIdle);
     random = ScriptedRandom({0.4999999F, 0.5F, 0.0F, 0.99999994F});
     form.Command2_Click();
-    std::string trail = targets();  // then the level and the targets after each tick
-    const auto tick = [&] {
+    EXPECT_EQ(targets(), "-15,-400 red | -15,-400 blue");
+    // Each tick's level and targets, checked as it ends.
+    const auto tick = [&](const char* after) {
         form.Timer1_Timer();
-        trail += "; " + form.Label4.Caption.toStdString() + ": " + targets();
+        EXPECT_EQ(form.Label4.Caption.toStdString() + ": " + targets(), after);
     };
     // The first tick moves only target 0; neither a respawn of target 0 nor
     // one twip short of the line releases target 1.
-    for (const float top0 : {-400.0F, 3810.0F, 1671.0F, 1672.0F}) {
+    for (const auto& [top0, after] : {std::pair{-400.0F, "0: -15,-340 red | -15,-400 blue"},
+                                      {3810.0F, "0: -15,-405 red | -15,-400 blue"},
+                                      {1671.0F, "0: -15,1731 red | -15,-400 blue"},
+                                      {1672.0F, "0: -15,1732 red | -15,-340 blue"}}) {
         form.Command3[0].Top = top0;
-        tick();
+        tick(after);
     }
     // A scored and a missed target leave without cost, target 1 too at the
     // bottom exactly; one twip short of it falls on.
     form.Command3 = {{{"OK", kWhite, 40, 3809}, {"miss", kLightGrey, 40, 3810, false}}};
-    tick();
-    tick();
+    tick("0: 40,3869 OK white | -15,-405 blue");
+    tick("0: -15,-405 red | -15,-345 blue");
     // Gauges of 9 and 11 leave level 9 as it is; each 10 raises it, the level
     // text counting on past 9, and speeds the fall up by 20 at once.
     form.Label4.Caption = QStringLiteral("9");
-    for (const platform::Integer gauge : {9, 11, 10, 10}) {
+    for (const auto& [gauge, after] : {std::pair{9, "9: -15,-345 red | -15,-285 blue"},
+                                       {11, "9: -15,-285 red | -15,-225 blue"},
+                                       {10, "10: -15,-205 red | -15,-145 blue"},
+                                       {10, "11: -15,-105 red | -15,-45 blue"}}) {
         form.gauge = gauge;
-        tick();
+        tick(after);
     }
-    // clang-format off
-    EXPECT_EQ(trail,
-        "-15,-400 red | -15,-400 blue; 0: -15,-340 red | -15,-400 blue; 0: -15,-405 red | -15,-400 blue; "
-        "0: -15,1731 red | -15,-400 blue; 0: -15,1732 red | -15,-340 blue; "
-        "0: 40,3869 OK white | -15,-405 blue; 0: -15,-405 red | -15,-345 blue; "
-        "9: -15,-345 red | -15,-285 blue; 9: -15,-285 red | -15,-225 blue; "
-        "10: -15,-205 red | -15,-145 blue; 11: -15,-105 red | -15,-45 blue");
-    // clang-format on
     EXPECT_EQ(game(), "gauge 0, misses 1, lives 4, marker 3120");
 }
 
@@ -136,13 +129,14 @@ const Press kPresses[] = {
 
 TEST_F(GameRules, PressesAreJudgedAndMoveTheMarker)
 {
-    for (const auto& [button, before, gauge, misses, after] : kPresses) {
+    for (const Press& row : kPresses) {
+        const auto& [button, before, gauge, misses, after] = row;
         form.Command2_Click();
         form.Command3[0] = before;
         form.gauge = gauge;
         form.missCount = misses;
         form.Command3_MouseDown(0, button);
-        EXPECT_EQ(game() + " | " + look(form.Command3[0]), after);
+        EXPECT_EQ(game() + " | " + look(form.Command3[0]), after) << "row " << &row - kPresses;
         form.Command1_Click();  // each press in a game of its own
     }
 }
@@ -194,8 +188,8 @@ TEST_F(GameRules, GiveUpShowsTheLevelAndTheTableDecidesTheRank)
     // clang-format on
     for (const auto& [shown, level, expected] : rows) {
         nameAskedFor.clear();
-        for (int i = 0; i < 3; ++i)
-            form.setLabel3Caption(i + 3, QString::number(shown[i]));
+        for (std::size_t i = 0; i < 3; ++i)
+            form.setLabel3Caption(highscores::levelLabel(i), QString::number(shown[i]));
         form.Command2_Click();
         form.Label4.Caption = QString::number(level);
         form.Command1_Click();

@@ -3,11 +3,10 @@
 // it goes wrong.
 #include "highscores/Module1.h"
 #include "highscores/NameEntry.h"
-#include "support/Fakes.h"
+#include "support/GameServices.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,17 +35,21 @@ const QByteArray kDamaged = QByteArrayLiteral("12,Taro\r\n7,Hanako\r\n");
 // A table that reads, in a form the game writes otherwise.
 const QByteArray kOtherForm = "12,Taro \n07,Hanako\n3,Jiro,junk\n";
 
-// The table over a directory of its own, with a main window and message
-// boxes that only record.
-class HighScores : public ::testing::Test {
+// The table with a main window that only records.
+class HighScores : public ::testing::Test, protected GameServices {
 protected:
-    QString path(const char* name = "hs.hsd") const { return directory.filePath(name); }
     QByteArray fileBytes(const char* name = "hs.hsd") const { return readBytes(path(name)); }
     void load(const QByteArray& bytes)
     {
         writeBytes(path(), bytes);
         table.LoadHighScores(mainWindow);
     }
+    // OK in the window of a game that ended at level; true if it closes.
+    bool ok(std::uint8_t level, const QString& name, highscores::Module1& into, FakeMainWindow& shownIn)
+    {
+        return NameEntry{into, shownIn, messageBox, level, 0}.Command1_Click(name);
+    }
+    bool ok(std::uint8_t level, const QString& name) { return ok(level, name, table, mainWindow); }
 
     // The box that says which file could not be written, and why.
     QString cannotWrite(const char* file, const QString& reason) const
@@ -66,9 +69,6 @@ protected:
         return QDir(directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
-    QTemporaryDir directory;
-    FakeMessageBox messageBox;
-    FailingFileStore files;
     FakeMainWindow mainWindow;
     highscores::Module1 table{messageBox, files, directory.path()};
 };
@@ -134,8 +134,7 @@ TEST_F(HighScores, SavesInCodePage932AndEveryNameItWritesReadsBack)
 // meanwhile is the one OK inserts into.
 TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 {
-    NameEntry entry{table, mainWindow, messageBox, 9, 2};
-    const auto ok = [&] { entry.Command1_Click("Dan"); };
+    const auto okDan = [&] { ok(9, "Dan"); };
     const auto clear = [&] { table.ClearHighScores(mainWindow); };
     const QByteArray kHandEdited = "0,None\r\n0,None\r\n0,\"None\"  kept by hand\r\n40,Dad (old PC)\r\n# notes\r\n";
     struct Case {
@@ -146,11 +145,11 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
     };
     // clang-format off
     const Case cases[] = {
-        {"the game's own tables", kTaroBytes, kTaroBytes, {clear, ok}, "9,Dan\r\n0,none\r\n0,none\r\n", ""},
+        {"the game's own tables", kTaroBytes, kTaroBytes, {clear, okDan}, "9,Dan\r\n0,none\r\n0,none\r\n", ""},
         {"another game's clear, then this one's", kTaroBytes, kDefaultTableBytes, {clear}, kDefaultTableBytes, ""},
-        {"four fields", kTaroBytes, "12,Taro\r\n7,Hanako\r\n3", {ok}, "12,Taro\r\n9,Dan\r\n7,Hanako\r\n",
+        {"four fields", kTaroBytes, "12,Taro\r\n7,Hanako\r\n3", {okDan}, "12,Taro\r\n9,Dan\r\n7,Hanako\r\n",
          "12,Taro\r\n7,Hanako\r\n3"},
-        {"a table edited by hand", kHandEdited, "", {ok}, "9,Dan\r\n0,None\r\n0,None\r\n", kHandEdited},
+        {"a table edited by hand", kHandEdited, "", {okDan}, "9,Dan\r\n0,None\r\n0,None\r\n", kHandEdited},
         {"line feeds, spaces, a leading zero, a seventh field", kOtherForm, "", {clear}, kDefaultTableBytes, kOtherForm},
         {"a table in another form while the load error is up", kTaroBytes, "x",
          {[&] { messageBox.whileOpen = [&] { writeBytes(path(), kOtherForm); }; }, [&] { table.LoadHighScores(mainWindow); }},
@@ -162,7 +161,7 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
         // What cannot be read now may be a good table: it is neither set aside nor written over.
         {"a file that cannot be read", kOtherForm, "", {[&] { files.failReads = "Permission denied"; }, clear},
          kOtherForm, ""},
-        {"a quote and an end-of-file byte in names", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a", "", {ok},
+        {"a quote and an end-of-file byte in names", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a", "", {okDan},
          "12,Taro\r\n9,Dan\r\n7,Taro\r\n", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a"},
     };
     // clang-format on
@@ -185,10 +184,9 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
 {
     // No copies: the error path and OK each try the backup and write nothing.
-    NameEntry entry{table, mainWindow, messageBox, 9, 2};
     files.failCopies = "Input/output error";
     load(kDamaged);
-    EXPECT_FALSE(entry.Command1_Click("Dan")) << "the window stays open";
+    EXPECT_FALSE(ok(9, "Dan")) << "the window stays open";
     const QString noBackup = cannotWrite("hs.hsd", "Input/output error");
     EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, noBackup, noBackup}));
     EXPECT_EQ(fileBytes(), kDamaged);
@@ -198,7 +196,7 @@ TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
     writeBytes(path("hs.hsd.bak"), "earlier");
     ASSERT_TRUE(QDir(directory.path()).mkdir("hs.hsd.1.bak"));
     files.failCopies.reset();
-    EXPECT_TRUE(entry.Command1_Click("Dan"));
+    EXPECT_TRUE(ok(9, "Dan"));
     EXPECT_EQ(entries(), (QStringList{"hs.hsd", "hs.hsd.1.bak", "hs.hsd.2.bak", "hs.hsd.bak"}));
     EXPECT_EQ(fileBytes("hs.hsd.bak") + fileBytes("hs.hsd.2.bak"), "earlier" + kDamaged);
     EXPECT_EQ(memory(), (Rows{"9,Dan", "0,none", "0,none"})) << "inserted into the default table in memory";
@@ -208,7 +206,6 @@ TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
 #ifndef _WIN32
 TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
 {
-    NameEntry entry{table, mainWindow, messageBox, 9, 2};
     ASSERT_TRUE(QDir(directory.path()).mkdir("hs.hsd"));
     table.LoadHighScores(mainWindow);
     // Opening the pipe would stall the load until someone writes to it.
@@ -216,7 +213,7 @@ TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(path("pipe"), path()));
     table.LoadHighScores(mainWindow);
-    EXPECT_FALSE(entry.Command1_Click("Dan")) << "the window stays open";
+    EXPECT_FALSE(ok(9, "Dan")) << "the window stays open";
 
     const QString notAFile = cannotWrite("hs.hsd", "not a regular file");
     EXPECT_EQ(messageBox.shown,
@@ -289,10 +286,10 @@ TEST_F(HighScores, TwoGamesInOneDirectoryKeepBothScores)
     FakeMainWindow otherWindow;
     highscores::Module1 other{messageBox, files, directory.path()};
     other.LoadHighScores(otherWindow);
-    EXPECT_TRUE((NameEntry{table, mainWindow, messageBox, 20, 1}.Command1_Click("Anna")));
-    EXPECT_TRUE((NameEntry{other, otherWindow, messageBox, 15, 1}.Command1_Click("Bob")));
+    EXPECT_TRUE(ok(20, "Anna"));
+    EXPECT_TRUE(ok(15, "Bob", other, otherWindow));
     // 12 would still enter the table this window shows, but not the file's.
-    EXPECT_TRUE((NameEntry{table, mainWindow, messageBox, 12, 3}.Command1_Click("Cy")));
+    EXPECT_TRUE(ok(12, "Cy"));
     EXPECT_EQ(fileBytes(), "20,Anna\r\n15,Bob\r\n12,Taro\r\n");
     EXPECT_EQ(mainWindow.rows(), otherWindow.rows());
 }
@@ -302,9 +299,6 @@ TEST_F(HighScores, TwoGamesInOneDirectoryKeepBothScores)
 TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMainWindow)
 {
     const QByteArray akiBenKei = "10,Aki\r\n5,Ben\r\n3,Kei\r\n";
-    const auto ok = [&](std::uint8_t level, const QString& name) {
-        return NameEntry{table, mainWindow, messageBox, level, 0}.Command1_Click(name);
-    };
     const std::pair<int, Rows> cases[] = {{7, {"10,Aki", "7,Dan", "5,Ben"}},
                                           {11, {"11,Dan", "10,Aki", "5,Ben"}},
                                           {4, {"10,Aki", "5,Ben", "4,Dan"}},
