@@ -1,8 +1,9 @@
-# Shared by the end-to-end scenarios: a private desktop, a fresh working
-# directory, the game started in it, and waits that all end by a deadline.
-# Every scenario is called with the program, a folder for its screenshots and
-# the desktop to run on: openbox, mutter (GNOME's) or kwin (KDE's) on X11, or
-# mutter-wayland, a Wayland session whose X11 programs go through XWayland.
+# The scenario's desktop and game: a private desktop, a fresh working
+# directory, the game started in it, waits that all end by a deadline, and the
+# play field read by eye. The scenario is called with the program, a folder
+# for its screenshots and the desktop: openbox, mutter (GNOME's) or kwin
+# (KDE's) on X11; mutter-wayland, a Wayland session whose X11 programs go
+# through XWayland; or wine, the Windows build under Wine on openbox.
 # Everything it started is ended on exit.
 
 set -Eeuo pipefail
@@ -11,9 +12,8 @@ E2E_EXE=$1
 E2E_ARTEFACTS=$2
 E2E_DESKTOP=${3:-openbox}
 mkdir -p "$E2E_ARTEFACTS"
-E2E_PIDS=()
 E2E_WORK=$(mktemp -d)     # the game's directory
-E2E_SESSION=$(mktemp -d)  # the desktop's: its display number, bus, logs
+E2E_SESSION=$(mktemp -d)  # the desktop's: its display number, bus, logs, homes
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -26,17 +26,15 @@ e2e_fail() {
 # pipe would fail the step.
 trap 'e2e_fail "line $LINENO: \"$BASH_COMMAND\" exited with $?"' ERR
 
-# Last started, first ended: the game before its desktop. The input method's
-# helpers start more processes of their own; each carries its home.
+# Everything the scenario started carries the session's home, down to what
+# the input method and Wine start of their own: the game is ended first.
 e2e_cleanup() {
-    local i pid
-    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-        kill "${E2E_PIDS[i]}" 2>/dev/null || true
-        wait "${E2E_PIDS[i]}" 2>/dev/null || true
-    done
-    for pid in $(pgrep -U nobody || true); do
+    local pid
+    kill "${E2E_GAME:-}" 2>/dev/null || true
+    for pid in $(pgrep -f . || true); do
         ! grep -qzx "HOME=$E2E_SESSION/home" "/proc/$pid/environ" 2>/dev/null || kill "$pid" 2>/dev/null || true
     done
+    wait
     rm -rf "$E2E_WORK" "$E2E_SESSION"
 }
 trap e2e_cleanup EXIT
@@ -56,28 +54,24 @@ e2e_wait_for() {
     done
 }
 
-# A session bus of our own, which the desktops use; it starts no service on
-# demand, so nothing outlives the scenario.
-e2e_start_session_bus() {
-    local bus
+# A session bus of its own, which starts no service on demand, so nothing
+# outlives the scenario; a display of its own with its window manager, for
+# frames, placement and close buttons. Xvfb takes a free display number and
+# writes it once it accepts connections, so scenarios run side by side never
+# share one. On the Wayland session, GNOME's compositor runs on a virtual
+# screen and starts XWayland for the first X11 program, on a display number
+# it chooses.
+e2e_start_desktop() {
+    local wm
     echo "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context='default'><allow user='*'/>
         <allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy></busconfig>" \
         >"$E2E_SESSION/bus.conf"
-    bus=$(dbus-daemon --config-file="$E2E_SESSION/bus.conf" --fork --print-address=1 --print-pid=1)
-    E2E_PIDS+=("$(tail -n 1 <<<"$bus")")
-    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
-}
-
-# A display of our own and its window manager, for window frames, placement
-# and close buttons. Xvfb takes a free display number and writes it once it
-# accepts connections, so scenarios run side by side never share one. On the
-# Wayland session, GNOME's compositor runs on a virtual screen and starts
-# XWayland for the first X11 program, on a display number it chooses.
-e2e_start_desktop() {
-    local wm
-    e2e_start_session_bus
+    export HOME=$E2E_SESSION/home
+    mkdir -p "$HOME"
+    DBUS_SESSION_BUS_ADDRESS=$(dbus-daemon --config-file="$E2E_SESSION/bus.conf" --fork --print-address=1)
+    export DBUS_SESSION_BUS_ADDRESS
     case $E2E_DESKTOP in
-    openbox) wm=(openbox --sm-disable) ;;
+    openbox | wine) wm=(openbox --sm-disable) ;;
     mutter) wm=(mutter --x11 --replace --sm-disable) ;;
     kwin) wm=(kwin_x11 --replace) ;;
     mutter-wayland)
@@ -88,12 +82,10 @@ e2e_start_desktop() {
     esac
     if [[ $E2E_DESKTOP != mutter-wayland ]]; then
         Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_SESSION/display" >/dev/null 2>&1 &
-        E2E_PIDS+=($!)
         e2e_wait_for 10 grep -q '[0-9]' "$E2E_SESSION/display" || e2e_fail "no X server could be started"
         export DISPLAY=":$(head -n 1 "$E2E_SESSION/display")"
     fi
     "${wm[@]}" >"$E2E_SESSION/wm.log" 2>&1 &
-    E2E_PIDS+=($!)
     if [[ $E2E_DESKTOP == mutter-wayland ]]; then
         e2e_wait_for 10 grep -q 'Using public X11 display' "$E2E_SESSION/wm.log" || e2e_fail "no Wayland session"
         export DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$E2E_SESSION/wm.log")
@@ -105,31 +97,49 @@ e2e_start_desktop() {
 
 # A Japanese input method, ibus with mozc, starting in hiragana, for the
 # game to take a name from. Mozc will not run as root, so it, and the game
-# with it, run as nobody, with a home of their own.
+# with it, run as nobody.
 E2E_AS=()
 e2e_start_input_method() {
-    local home=$E2E_SESSION/home
-    mkdir -p "$home/.config/mozc"
+    mkdir -p "$HOME/.config/mozc"
     echo 'engines { name: "mozc-jp" longname: "Mozc" layout: "default" rank: 80 } active_on_launch: True' \
-        >"$home/.config/mozc/ibus_config.textproto"
+        >"$HOME/.config/mozc/ibus_config.textproto"
     chmod 711 "$E2E_SESSION"
-    chown -R nobody: "$home" "$E2E_WORK"
-    E2E_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups -- env HOME="$home" XDG_RUNTIME_DIR="$home"
-        USER=nobody NO_AT_BRIDGE=1 QT_IM_MODULE=ibus)
+    chown -R nobody: "$HOME" "$E2E_WORK"
+    E2E_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups -- env XDG_RUNTIME_DIR="$HOME" USER=nobody
+        NO_AT_BRIDGE=1 QT_IM_MODULE=ibus)
     "${E2E_AS[@]}" ibus-daemon --panel=disable >"$E2E_SESSION/ibus.log" 2>&1 &
-    E2E_PIDS+=($!)
     e2e_wait_for 20 sh -c '"$@" ibus engine mozc-jp; [ "$("$@" ibus engine)" = mozc-jp ]' - "${E2E_AS[@]}" ||
         e2e_fail "no input method: $(cat "$E2E_SESSION/ibus.log")"
 }
 
 # Starts the game in the fresh directory; its process id is in E2E_GAME.
+# Under Wine, in a Windows of its own that says it is Windows 10, whose
+# windows openbox manages but Wine frames: the pixels of a window's inside
+# start E2E_INSET pixels in.
+E2E_INSET=(0 0)
 e2e_start_game() {
+    if [[ $E2E_DESKTOP == wine ]]; then
+        export WINEPREFIX=$HOME/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+        E2E_AS=(wine)
+        { wineboot -i && wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f &&
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f; } >"$E2E_SESSION/wine.log" 2>&1 ||
+            e2e_fail "no Windows under Wine: $(cat "$E2E_SESSION/wine.log")"
+    fi
     (cd "$E2E_WORK" && exec "${E2E_AS[@]}" "$E2E_EXE") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME=$!
-    E2E_PIDS+=("$E2E_GAME")
 }
 
-# The id of the visible window whose title is exactly $1.
+# How far in window $1 its inside, $2 x $3 pixels, starts: Wine draws a
+# frame of even sides below a title bar into the window; elsewhere the window
+# is its inside.
+e2e_measure_inset() {
+    local width height
+    read -r width height <<<"$(xwininfo -id "$1" | awk '/Width:/ { w = $NF } /Height:/ { h = $NF } END { print w, h }')"
+    E2E_INSET=($(((width - $2) / 2)) $((height - $3 - (width - $2) / 2)))
+}
+
+# The id of the visible window whose title is exactly $1: now, or within ten
+# seconds.
 e2e_find_window() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | awk 'NR == 1 { print } END { exit NR == 0 }'
 }
@@ -138,20 +148,22 @@ e2e_window() {
     e2e_find_window "$1"
 }
 
-# Clicks at a point in the window's own pixels; focuses it and presses a key.
+# Clicks at a point inside window $1 with button $4 (the left one unless
+# given); focuses it and presses a key.
 e2e_click() {
-    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+    xdotool mousemove --window "$1" $(($2 + E2E_INSET[0])) $(($3 + E2E_INSET[1])) click "${4:-1}"
 }
 e2e_key() {
     timeout 10 xdotool windowfocus --sync "$1" key "$2"
 }
 
-# One column of a window's pixels, a line "y r,g,b" per row from the top to
+# Column $2 of window $1's inside, a line "y r,g,b" per row from the top to
 # row $3. The screen is read again when a read fails while windows change.
 e2e_column() {
     local pixels
     for _ in 1 2 3 4 5; do
-        if pixels=$(timeout 10 import -display "$DISPLAY" -window "$1" -crop "1x$3+$2+0" -depth 8 txt:- 2>/dev/null); then
+        if pixels=$(timeout 10 import -display "$DISPLAY" -window "$1" \
+            -crop "1x$3+$(($2 + E2E_INSET[0]))+${E2E_INSET[1]}" -depth 8 txt:- 2>/dev/null); then
             sed -n 's/^0,\([0-9]*\): (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2,\3,\4/p' <<<"$pixels"
             return
         fi
@@ -161,55 +173,39 @@ e2e_column() {
 }
 
 # Playing by eye, as a person does: watch the band between the yellow lines
-# in one column of the play field, clear of the captions, and press red with
-# the left button and blue with the right.
+# in one column of window $1's play field, clear of the captions. A target
+# whose top edge lies in the hit zone (rows 161 to 215) with time to spare is
+# pressed near its lower edge, so that it is still under the pointer after
+# falling on while the screen was read: red with the left button, blue with
+# the right. Found again by its black bottom edge, it must turn white. A press
+# that came too late for the zone leaves the colour as it was, as does a
+# target that fell out of view before it could be seen again on a busy
+# machine: then, like a player, try the next.
 E2E_FIELD_X=125
 E2E_RED=255,0,0
 E2E_BLUE=0,0,255
-
-# Waits until a live target's top edge is inside the hit zone (rows 161 to
-# 215) of window $1 with time to spare; prints that row and its colour.
-e2e_wait_for_target() {
-    e2e_wait_for 10 e2e_target_in_zone "$1" || e2e_fail "no target reached the hit zone within 10 s"
-    echo "$E2E_TARGET"
-}
-e2e_target_in_zone() {
-    E2E_TARGET=$(e2e_column "$1" $E2E_FIELD_X 258 | awk -v r=$E2E_RED -v b=$E2E_BLUE '
-        !top && ($2 == r || $2 == b) && $1 > 100 { top = $1; found = $1 " " $2 }
-        END { if (top >= 163 && top <= 185) print found }')
-    [[ -n $E2E_TARGET ]]
-}
-
-# The colour inside the target of window $1 whose top was at row $2, found
-# again by its black bottom edge after it has fallen on a little.
-e2e_colour_of_target_below() {
-    e2e_column "$1" $E2E_FIELD_X 258 | awk -v top="$2" '
-        { colour[$1] = $2 }
-        END { for (y = top + 20; y < 258; y++) if (colour[y] == "0,0,0") { print colour[y - 8]; exit } }'
-}
-
-# Presses the next target in the zone of window $1 with the button of its
-# colour, and waits for the target to turn white. A press that came too late
-# for the zone leaves the colour as it was, as does a target that fell out of
-# view before it could be seen again on a busy machine: then, like a player,
-# try the next.
 e2e_press_next_target() {
-    local target top colour button after
+    local target top colour after
     for _ in 1 2 3 4; do
-        target=$(e2e_wait_for_target "$1")
-        top=${target% *} colour=${target#* }
-        [[ $colour == "$E2E_RED" ]] && button=1 || button=3
-        # Near the target's lower edge, so that it still lies under the
-        # pointer after falling on while the screen was read.
-        e2e_click "$1" $E2E_FIELD_X $((top + 22)) $button
+        e2e_wait_for 10 e2e_target_in_zone "$1" || e2e_fail "no target reached the hit zone within 10 s"
+        read -r top colour <<<"$E2E_TARGET"
+        e2e_click "$1" $E2E_FIELD_X $((top + 22)) "$([[ $colour == "$E2E_RED" ]] && echo 1 || echo 3)"
         for _ in $(seq 20); do
-            after=$(e2e_colour_of_target_below "$1" "$top")
+            after=$(e2e_column "$1" $E2E_FIELD_X 258 | awk -v top="$top" '{ colour[$1] = $2 }
+                END { for (y = top + 20; y < 258; y++) if (colour[y] == "0,0,0") { print colour[y - 8]; exit } }')
             [[ $after == 255,255,255 ]] && return
             [[ $after == "$colour" ]] || break
         done
         [[ -z $after || $after == "$colour" ]] || e2e_fail "a good press on $colour turned the target $after"
     done
     e2e_fail "four presses came too late for the hit zone"
+}
+# The top row and colour of the first live target in the zone, in E2E_TARGET.
+e2e_target_in_zone() {
+    E2E_TARGET=$(e2e_column "$1" $E2E_FIELD_X 258 | awk -v r=$E2E_RED -v b=$E2E_BLUE '
+        !top && ($2 == r || $2 == b) && $1 > 100 { top = $1; found = $1 " " $2 }
+        END { if (top >= 163 && top <= 185) print found }')
+    [[ -n $E2E_TARGET ]]
 }
 
 # Keeps a picture of window $1 ("root" for the whole screen) as $2.png among

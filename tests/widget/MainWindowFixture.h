@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace testing_support {
 
 // A named control of a window; a missing one fails the test.
@@ -49,6 +48,13 @@ inline std::string describe(const QWidget& w, bool withPlace = false)
                              QFontMetrics(w.font()).horizontalAdvance(text) > w.width() + 2 ? " CUT" : "",
                              qUtf8Printable(text))
         .toStdString();
+}
+
+// Controls side by side: "describe|describe|...".
+template <typename... Widgets>
+std::string describeEach(const QWidget& first, const Widgets&... rest)
+{
+    return (describe(first) + ... + ("|" + describe(rest)));
 }
 
 // Every control of a window, back to front, each container before what it holds.

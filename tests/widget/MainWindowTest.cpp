@@ -57,7 +57,7 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     QTest::mouseDClick(&start, Qt::LeftButton);
     QTest::mouseClick(&start, Qt::LeftButton);
     EXPECT_EQ(random.reseeds, 2) << "Start! three times quickly starts one game, which draws two colours";
-    EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(child(&window, "Command4")),
+    EXPECT_EQ(describeEach(start, giveUp, child(&window, "Command4")),
               "37px bold on #80ffff disabled Start!|12px #000000 Give Up|11px on #c0c0c0 disabled ハイスコアのクリア");
     // Top -400, Left -15 in the play field: almost wholly above it, clipped.
     EXPECT_EQ(describe(red, true) + "|" + describe(blue), "Command3(0) -1,-27 73x27 13px on #ff0000 |13px on #0000ff ");
@@ -72,8 +72,7 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     QTest::mouseRelease(&red, Qt::LeftButton);
     ASSERT_TRUE(waitInZone(1));
     QTest::mouseClick(&blue, Qt::LeftButton);
-    EXPECT_EQ(describe(blue) + "|" + describe(child(&window, "Label5")),
-              "13px on #c0c0c0 disabled miss|21px #000000 ■■■■");
+    EXPECT_EQ(describeEach(blue, child(&window, "Label5")), "13px on #c0c0c0 disabled miss|21px #000000 ■■■■");
     EXPECT_EQ(child(&window, "Shape1").y(), 208) << "one good press, then one wrong one";
     strayKeys();  // the pressed target is off now; no button took the focus from it
 
@@ -103,7 +102,7 @@ TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
     };
     QTest::mouseClick(&giveUp, Qt::LeftButton);
     EXPECT_EQ(messageBox.shown, std::vector<QString>{QStringLiteral("vorpa|GameOver\r\nLevel:0")});
-    EXPECT_EQ(describe(start) + "|" + describe(giveUp) + "|" + describe(red),
+    EXPECT_EQ(describeEach(start, giveUp, red),
               "37px bold on #80ffff Start!|12px #000000 disabled Give Up|13px on #ff0000 hidden ");
 
     // Closed mid-game, the window ends its game at once and silently.
