@@ -3,13 +3,11 @@
 // reaches the player. The table is synced before it takes the name hs.hsd,
 // so that a kill or a power cut at any moment leaves one or the other too.
 
-#include "support/Fakes.h"
+#include "support/GameServices.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,10 +21,8 @@ const QByteArray kOldTable = QByteArrayLiteral("12,Taro\n7,Hanako\n3,Jiro\n");
 const QByteArray kNewTable = QByteArrayLiteral("13,Dan\r\n12,Taro\r\n7,Hanako\r\n");
 constexpr int kDeadlineMs = 10000;
 
-class SaveDurability : public ::testing::Test {
+class SaveDurability : public ::testing::Test, protected testing_support::GameServices {
 protected:
-    QString path() const { return folder + QStringLiteral("/hs.hsd"); }
-
     // Where the first call matching the pattern stands in the trace, from
     // the given place on; past the end when none does.
     static qsizetype find(const QStringList& calls, const QString& pattern, qsizetype from = 0)
@@ -71,13 +67,6 @@ protected:
         return run;
     }
 
-    // Everything in the table's directory.
-    QStringList entries() const
-    {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    }
-
-    QTemporaryDir directory;
     const QString folder = QFileInfo(directory.path()).canonicalFilePath();  // as strace names it
     const QString inFolder = QRegularExpression::escape(folder);             // in a pattern
 };
@@ -91,7 +80,7 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
     testing_support::writeBytes(path(), kOldTable);
     const Run clean = saveUnderStrace({});
     ASSERT_EQ(clean.status, 0) << clean.out.toStdString();
-    ASSERT_EQ(readBytes(path()) + readBytes(path() + ".bak"), kNewTable + kOldTable);
+    ASSERT_EQ(readBytes(path()) + readBytes(path("hs.hsd.bak")), kNewTable + kOldTable);
     // Synced, placed, then the directory synced: a power cut brings back
     // neither an empty table nor the old one.
     const qsizetype placed = placedAfterSync(clean.calls);
@@ -109,14 +98,14 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
         const int when = ++seen[name];
         if (i <= saving || !call.contains(folder))
             continue;
-        QFile::remove(path() + ".bak");
+        QFile::remove(path("hs.hsd.bak"));
         testing_support::writeBytes(path(), kOldTable);
         const Run run = saveUnderStrace({"-e", QStringLiteral("inject=%1:error=EIO:when=%2").arg(name).arg(when)});
         SCOPED_TRACE(call.toStdString() + "\n" + run.out.toStdString());
         ASSERT_LT(find(run.calls, QStringLiteral("\\(INJECTED\\)$")), run.calls.size());
         // Nothing half written is left: at most a whole backup.
         const bool backedUp =
-            entries() == QStringList{"hs.hsd", "hs.hsd.bak"} && readBytes(path() + ".bak") == kOldTable;
+            entries() == QStringList{"hs.hsd", "hs.hsd.bak"} && readBytes(path("hs.hsd.bak")) == kOldTable;
         EXPECT_TRUE(backedUp || entries() == QStringList{"hs.hsd"}) << entries().join(' ').toStdString();
         if (run.status == 0) {
             EXPECT_EQ(readBytes(path()), kNewTable);
@@ -127,7 +116,7 @@ TEST_F(SaveDurability, EachFailedSystemCallKeepsTheOldTableOrSavesTheNewWhole)
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(readBytes(path()), kOldTable);
             // Which file, and why.
-            const QString prompt = testing_support::cannotWritePrompt(path(), QString());
+            const QString prompt = testing_support::cannotWritePrompt(folder + "/hs.hsd", QString());
             EXPECT_TRUE(run.out.contains(QRegularExpression(QRegularExpression::escape(prompt) + "\\S")));
         }
     }

@@ -5,6 +5,7 @@
 
 #include "support/Fakes.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace testing_support {
@@ -12,6 +13,11 @@ namespace testing_support {
 struct GameServices {
     // hs.hsd, or a file beside it.
     QString path(const char* name = "hs.hsd") const { return directory.filePath(QString::fromUtf8(name)); }
+    // Everything in the directory, hidden files too.
+    QStringList entries() const
+    {
+        return QDir(directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
 
     QTemporaryDir directory;
     FakeMessageBox messageBox;

@@ -11,13 +11,8 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include <sys/mount.h>
 #include <sys/stat.h>
 #endif
-
-#include <cerrno>
-#include <cstring>
-#include <memory>
 
 using namespace testing_support;
 using highscores::NameEntry;
@@ -62,11 +57,6 @@ protected:
         FakeMainWindow shown;
         highscores::Module1::showTable(shown, table.table());
         return shown.rows();
-    }
-
-    QStringList entries() const
-    {
-        return QDir(directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     FakeMainWindow mainWindow;
@@ -202,7 +192,7 @@ TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
     EXPECT_EQ(memory(), (Rows{"9,Dan", "0,none", "0,none"})) << "inserted into the default table in memory";
 }
 
-// Pipes, links and a tmpfs are POSIX's; Windows makes shortcuts of links.
+// Pipes and links are POSIX's; Windows makes shortcuts of links.
 #ifndef _WIN32
 TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
 {
@@ -260,22 +250,6 @@ TEST_F(HighScores, AClearCancelledOrFailedChangesNothingAndALinkStaysALink)
     EXPECT_FALSE(QFileInfo(path("hs.hsd.bak")).isSymLink());
 }
 
-// A real full disk: the backup is made, the table cannot be written, and
-// hs.hsd stays as it was beside it, with nothing half written.
-TEST_F(HighScores, OnAFullDiskTheOldTableStaysBesideItsBackup)
-{
-    const QByteArray at = QFile::encodeName(directory.path());
-    // Four pages: the filler takes two, hs.hsd one, its backup the last.
-    if (::mount("tmpfs", at.constData(), "tmpfs", 0, "size=16k") != 0)
-        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << std::strerror(errno);
-    const std::shared_ptr<void> unmount(nullptr, [&](void*) { ::umount2(at.constData(), MNT_DETACH); });
-    writeBytes(path("filler"), QByteArray(8192, 'x'));
-    load(kOtherForm);
-    table.ClearHighScores(mainWindow);
-    EXPECT_EQ(messageBox.shown.back(), cannotWrite("hs.hsd", "No space left on device"));
-    EXPECT_EQ(fileBytes() + fileBytes("hs.hsd.bak"), kOtherForm + kOtherForm);
-    EXPECT_EQ(entries(), (QStringList{"filler", "hs.hsd", "hs.hsd.bak"}));
-}
 #endif
 
 // Two games in one directory: each OK inserts into the table the other one
