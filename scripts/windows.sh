@@ -3,10 +3,11 @@
 # Debian's own qt6-base source once (kept in ~/.cache/zentap3-windows and
 # rebuilt only when its recipe changes), cross-builds the game with MinGW-w64,
 # packs zentap3-<version>-windows-x64.zip in build-windows/, and runs the unit
-# tests of the rules, the high-score table and the platform layer under Wine.
+# tests of the rules, the high-score table and the platform layer, and the
+# end-to-end scenario, under Wine.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools dpkg-dev
-    fonts-ipafont-gothic libgtest-dev wine wine64)
+    fonts-ipafont-gothic libgtest-dev wine wine64 unzip xvfb xdotool x11-utils imagemagick wmctrl dbus-daemon openbox)
 ensure_packages "${WINDOWS_PACKAGES[@]}"
 
 CACHE=${ZENTAP3_WINDOWS_CACHE:-$HOME/.cache/zentap3-windows}
@@ -67,3 +68,11 @@ WINEPATH="$(winepath -w "$QT_PREFIX/bin");$(winepath -w "$(dirname "$(x86_64-w64
 WINEPATH+=";$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
 export WINEPATH
 (cd "$WINDOWS_BUILD" && ctest --output-on-failure)
+
+# The zip's game, unzipped into a folder of its own, played through under
+# Wine on openbox as the Linux build is played; its screenshots are kept in
+# build-windows/artefacts.
+rm -rf "$WINDOWS_BUILD/unzipped"
+unzip -q "$WINDOWS_BUILD"/zentap3-*-windows-x64.zip -d "$WINDOWS_BUILD/unzipped"
+env -u WINEPATH "$ROOT/tests/e2e/first_start_to_clear.sh" "$(echo "$WINDOWS_BUILD"/unzipped/*/zentap3.exe)" \
+    "$WINDOWS_BUILD/artefacts" wine

@@ -17,6 +17,7 @@ E2E_SESSION=$(mktemp -d)  # the desktop's: its display number, bus, logs, homes
 
 e2e_fail() {
     echo "FAIL: $*" >&2
+    [[ -z ${DISPLAY:-} ]] || e2e_screenshot root failure
     exit 1
 }
 # No step fails silently: a command that fails unchecked names itself. So
@@ -149,12 +150,20 @@ e2e_window() {
 }
 
 # Clicks at a point inside window $1 with button $4 (the left one unless
-# given); focuses it and presses a key.
+# given); gives it the keyboard and presses a key.
 e2e_click() {
     xdotool mousemove --window "$1" $(($2 + E2E_INSET[0])) $(($3 + E2E_INSET[1])) click "${4:-1}"
 }
 e2e_key() {
-    timeout 10 xdotool windowfocus --sync "$1" key "$2"
+    e2e_focus "$1"
+    xdotool key "$2"
+}
+# Gives window $1 the keyboard. Wine takes it back for the window it last
+# activated unless the player clicks: there, a click inside the window's top
+# left corner, where no control takes it.
+e2e_focus() {
+    timeout 10 xdotool windowfocus --sync "$1"
+    ((E2E_INSET[1] == 0)) || { e2e_click "$1" 5 5 && sleep 0.5; }
 }
 
 # Column $2 of window $1's inside, a line "y r,g,b" per row from the top to
