@@ -21,7 +21,7 @@ TEST_F(MainWindow, IsLaidOutAsDesigned)
 
 // One game by real clicks and presses. Clicks where they mean nothing, and
 // keys, change nothing, whether idle, running or behind a message.
-TEST_F(MainWindow, PlaysByRealClicksAndPressesAndIgnoresStrayInput)
+TEST_F(MainWindow, IsPlayedByTargetPressesAndButtonClicksAlone)
 {
     auto &start = child(&window, "Command2"), &giveUp = child(&window, "Command1");
     // Target 0 red by the first draw, 0.25; target 1 blue by the second, 0.75.

@@ -6,7 +6,7 @@ using NameEntryWindow = MainWindowFixture;
 
 // A game ends at level 7, rank 2 of the table 10 Aki, 5 Ben, 3 Kei; two more
 // at levels 4 and 11 while its window is open.
-TEST_F(NameEntryWindow, IsLaidOutAsDesignedTakesStorableNamesAndLetsWaitingGamesIn)
+TEST_F(NameEntryWindow, ServesEachGameThatEntersTheTableInTurn)
 {
     writeBytes(path(), "10,Aki\r\n5,Ben\r\n3,Kei\r\n");
     table.LoadHighScores(window);

@@ -63,7 +63,7 @@ protected:
 // exactly, in the colour then drawn; only one that fell untouched costs a life.
 // Only a tick that finds a gauge of exactly 10 levels up, and the targets fall
 // at the new speed in that tick.
-TEST_F(GameRules, TargetsStartFallRespawnAndSpeedUp)
+TEST_F(GameRules, TargetsFallRespawnAndSpeedUpTickByTick)
 {
     EXPECT_EQ(game(), kIdle);
     random = ScriptedRandom({0.4999999F, 0.5F, 0.0F, 0.99999994F});

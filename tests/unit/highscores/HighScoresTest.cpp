@@ -47,10 +47,7 @@ protected:
     bool ok(std::uint8_t level, const QString& name) { return ok(level, name, table, mainWindow); }
 
     // The box that says which file could not be written, and why.
-    QString cannotWrite(const char* file, const QString& reason) const
-    {
-        return QStringLiteral("エラー|") + cannotWritePrompt(path(file), reason);
-    }
+    QString cannotWrite(const QString& reason) const { return "エラー|" + cannotWritePrompt(path(), reason); }
 
     Rows memory() const
     {
@@ -177,7 +174,7 @@ TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
     files.failCopies = "Input/output error";
     load(kDamaged);
     EXPECT_FALSE(ok(9, "Dan")) << "the window stays open";
-    const QString noBackup = cannotWrite("hs.hsd", "Input/output error");
+    const QString noBackup = cannotWrite("Input/output error");
     EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, noBackup, noBackup}));
     EXPECT_EQ(fileBytes(), kDamaged);
 
@@ -205,9 +202,8 @@ TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
     table.LoadHighScores(mainWindow);
     EXPECT_FALSE(ok(9, "Dan")) << "the window stays open";
 
-    const QString notAFile = cannotWrite("hs.hsd", "not a regular file");
-    EXPECT_EQ(messageBox.shown,
-              (Boxes{kLoadError, cannotWrite("hs.hsd", "Is a directory"), kLoadError, notAFile, notAFile}));
+    const QString notAFile = cannotWrite("not a regular file");
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("Is a directory"), kLoadError, notAFile, notAFile}));
     EXPECT_EQ(entries(), (QStringList{"hs.hsd", "pipe"})) << "no backup";
     EXPECT_EQ(QFileInfo(path()).symLinkTarget(), path("pipe"));
     EXPECT_FALSE(QFileInfo(path("pipe")).isFile()) << "still the pipe";
@@ -217,7 +213,7 @@ TEST_F(HighScores, ADirectoryOrALinkToAPipeIsReportedAndLeftAlone)
     messageBox.shown.clear();
     ASSERT_TRUE(QFile::remove(path()) && QFile::link(path(), path()));
     table.LoadHighScores(mainWindow);
-    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "Too many levels of symbolic links")}));
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("Too many levels of symbolic links")}));
     EXPECT_EQ(QFileInfo(path()).symLinkTarget(), path());
 }
 
@@ -237,7 +233,7 @@ TEST_F(HighScores, AClearCancelledOrFailedChangesNothingAndALinkStaysALink)
     messageBox.answers = {MessageBoxResult::Cancel};
     table.ClearHighScores(mainWindow);  // Cancel
     table.ClearHighScores(mainWindow);  // OK: set aside, but the write fails
-    EXPECT_EQ(messageBox.shown, (Boxes{kAskClear, kAskClear, cannotWrite("hs.hsd", "No space left on device")}));
+    EXPECT_EQ(messageBox.shown, (Boxes{kAskClear, kAskClear, cannotWrite("No space left on device")}));
     EXPECT_EQ(messageBox.asked[0], platform::MessageBoxButtons::OkCancel);
     EXPECT_EQ(memory(), kTaroRows);
     EXPECT_EQ(mainWindow.rows(), kTaroRows);
@@ -270,7 +266,7 @@ TEST_F(HighScores, TwoGamesInOneDirectoryKeepBothScores)
 
 // OK on the table 10 Aki, 5 Ben, 3 Kei. The rank a window shows plays no part
 // in where OK puts the name.
-TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMainWindow)
+TEST_F(HighScores, OkInsertsWhereTheLevelRanksNow)
 {
     const QByteArray akiBenKei = "10,Aki\r\n5,Ben\r\n3,Kei\r\n";
     const std::pair<int, Rows> cases[] = {{7, {"10,Aki", "7,Dan", "5,Ben"}},
@@ -293,7 +289,7 @@ TEST_F(HighScores, OkInsertsAtTheRankTheLevelEarnsNowWritesReloadsAndShowsTheMai
     // names, and the file the game cannot read is left as it is.
     files.afterWrite = [this] { files.failReads = "Input/output error"; };
     EXPECT_TRUE(ok(14, "Dan"));
-    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("hs.hsd", "Input/output error")}));
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("Input/output error")}));
     EXPECT_EQ(mainWindow.rows(), (Rows{"14,none", "13,none", "12,none"}));
     EXPECT_EQ(mainWindow.shows, 7);
     EXPECT_EQ(fileBytes(), "14,Dan\r\n13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n");

@@ -29,7 +29,7 @@ const QString kTypeMismatch = QStringLiteral("Run-time error '13':\n\nType misma
 
 }  // namespace
 
-TEST(Conversions, SixteenBitSumsTextNumbersAndNamesCutToSize)
+TEST(Conversions, ConvertAsTheGameCountsReadsAndCutsNames)
 {
     EXPECT_EQ(addChecked(32766, 1), 32767);
     EXPECT_EQ(subtractChecked(-32767, 1), -32768);

@@ -12,7 +12,7 @@
 
 using platform::PacedTimer;
 
-TEST(PacedTimer, OneTickPerWakeUpABoundedCatchUpAndNoTickAfterStop)
+TEST(PacedTimer, CatchesUpWithTheWallClockWithinBounds)
 {
     int argc = 0;
     QCoreApplication app{argc, nullptr};

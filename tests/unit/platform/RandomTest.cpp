@@ -5,7 +5,7 @@
 #include <set>
 
 // A draw of one half or more makes a target blue, so half the draws must.
-TEST(ClockSeededRandom, DrawsStayInRangeNeverRepeatAndHalfAreAtLeastOneHalf)
+TEST(ClockSeededRandom, DrawsAreEvenAndNeverRepeat)
 {
     platform::ClockSeededRandom random;
     constexpr int kDraws = 20000;
