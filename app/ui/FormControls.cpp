@@ -11,11 +11,19 @@
 namespace ui {
 namespace {
 
+// Narrowed in proportion first, then further while it still does not fit: a
+// font engine that emboldens each glyph (Windows') or rounds the width to
+// whole pixels narrows a caption by less than asked.
 QFont narrowedToFit(QFont font, const QString& caption, int width)
 {
     const int needed = QFontMetrics(font).horizontalAdvance(caption);
-    if (needed > width)
-        font.setStretch(width * 100 / needed);
+    if (needed <= width)
+        return font;
+    for (int stretch = width * 100 / needed; stretch >= QFont::UltraCondensed; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(caption) <= width)
+            break;
+    }
     return font;
 }
 
