@@ -2,9 +2,10 @@
 # The Windows build: installs what is missing, builds Qt for Windows from
 # Debian's own qt6-base source once (kept in ~/.cache/zentap3-windows and
 # rebuilt only when its recipe changes), cross-builds the game with MinGW-w64,
-# packs zentap3-<version>-windows-x64.zip in build-windows/, and runs the unit
-# tests of the rules, the high-score table and the platform layer, and the
-# end-to-end scenario, under Wine.
+# packs zentap3-<version>-windows-x64.zip in build-windows/, and runs under
+# Wine the unit tests of the rules, the high-score table and the platform
+# layer, the widget tests on Qt's offscreen platform, and the end-to-end
+# scenario.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools dpkg-dev
     fonts-ipafont-gothic libgtest-dev wine wine64 unzip xvfb xdotool x11-utils imagemagick wmctrl dbus-daemon openbox)
