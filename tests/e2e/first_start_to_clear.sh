@@ -10,8 +10,9 @@
 # Japanese one, through ibus and mozc. OK while hs.hsd cannot be written
 # brings a box over the name window alone: a third game is played meanwhile,
 # and its window closed mid-game. OK again puts the name into hs.hsd and
-# brings the main window back idle. Last, the clear button asks first, and
-# Enter resets the table.
+# brings the main window back idle. The clear button asks first, and Enter
+# resets the table. Last, the game is started again over a table with
+# Japanese names, then over a damaged one, which is set aside.
 source "$(dirname "$0")/lib.sh"
 wine=$([[ $E2E_DESKTOP == wine ]] && echo 1 || echo 0)
 
@@ -138,4 +139,29 @@ e2e_wait_for 10 ask_to_clear || e2e_fail "the clear button asked nothing"
 e2e_key "$(e2e_window 確認)" Return
 e2e_wait_for 5 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/default" ||
     e2e_fail "hs.hsd was not cleared: $(od -c "$E2E_WORK/hs.hsd")"
-echo "PASS: first start, stray keys, presses by eye, a name typed, windows restored, a game beside a failed save, clear"
+
+# Started again over a table in code page 932: a whole one, Japanese names and
+# all, is read as it is; a damaged one (a line missing) is set aside at once
+# and the default table written in its place.
+restart_over() {
+    local window
+    # The second game's name window is still open: closed, it saves nothing.
+    for window in $(xdotool search --onlyvisible --name '^(Form2|Zentap3)$'); do
+        wmctrl -i -c "$window"
+    done
+    wait "$E2E_GAME" || true
+    printf "$1" | iconv -f UTF-8 -t CP932 >"$E2E_WORK/hs.hsd"
+    cp "$E2E_WORK/hs.hsd" "$E2E_SESSION/table"
+    e2e_start_game
+}
+restart_over '12,太郎\r\n7,さくら\r\n3,Ken\r\n'
+main=$(e2e_window Zentap3)
+! e2e_find_window エラー && cmp -s "$E2E_WORK/hs.hsd" "$E2E_SESSION/table" && [[ ! -e $E2E_WORK/hs.hsd.bak ]] ||
+    e2e_fail "a whole table in code page 932 was not read as it is"
+e2e_screenshot "$main" japanese-table
+restart_over '12,太郎\r\n7,さくら\r\n'
+e2e_key "$(e2e_window エラー)" Return
+e2e_wait_for 5 cmp -s "$E2E_WORK/hs.hsd" "$E2E_WORK/default" && cmp -s "$E2E_WORK/hs.hsd.bak" "$E2E_SESSION/table" ||
+    e2e_fail "the damaged table was not set aside: $(ls "$E2E_WORK")"
+echo "PASS: first start, stray keys, presses by eye, a name typed, windows restored, a game beside a failed save," \
+    "clear, a Japanese table read, a damaged one set aside"

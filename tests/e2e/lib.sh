@@ -119,7 +119,7 @@ e2e_start_input_method() {
 # start E2E_INSET pixels in.
 E2E_INSET=(0 0)
 e2e_start_game() {
-    if [[ $E2E_DESKTOP == wine ]]; then
+    if [[ $E2E_DESKTOP == wine && ${WINEPREFIX:-} != "$HOME/wine" ]]; then
         export WINEPREFIX=$HOME/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
         E2E_AS=(wine)
         { wineboot -i && wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f &&
