@@ -23,6 +23,12 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt-notice.txt DESTINATION licences REN
 install(FILES ${ZENTAP3_QT_SOURCE}/LICENSES/LGPL-3.0-only.txt ${ZENTAP3_QT_SOURCE}/LICENSES/GPL-3.0-only.txt
   DESTINATION licences/Qt)
 
+# Debug information and symbol tables are of no use to a player and are most
+# of the size of the libraries: everything that runs is shipped without them.
+install(CODE "file(GLOB_RECURSE binaries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\"
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.exe\")
+  execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${binaries} COMMAND_ERROR_IS_FATAL ANY)")
+
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME zentap3)
 set(CPACK_PACKAGE_VENDOR "The Zentap3 developers")
