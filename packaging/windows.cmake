@@ -15,7 +15,7 @@ foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
   install(FILES ${found} DESTINATION .)
 endforeach()
 # A Windows without Japanese fonts still shows every text in it.
-install(FILES /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf DESTINATION fonts)
+install(FILES ${ZENTAP3_SHIPPED_GOTHIC} DESTINATION fonts)
 install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licences RENAME IPAfont.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licences RENAME Zentap3.txt)
 configure_file(qt-notice.txt.in qt-notice.txt @ONLY)

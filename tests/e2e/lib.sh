@@ -159,8 +159,9 @@ e2e_key() {
     xdotool key "$2"
 }
 # Gives window $1 the keyboard. Wine takes it back for the window it last
-# activated unless the player clicks: there, a click inside the window's top
-# left corner, where no control takes it.
+# activated unless the player clicks: there (the only desktop whose windows'
+# insides start an inset in, once the main window has measured it), a click
+# inside the window's top left corner, where no control takes it.
 e2e_focus() {
     timeout 10 xdotool windowfocus --sync "$1"
     ((E2E_INSET[1] == 0)) || { e2e_click "$1" 5 5 && sleep 0.5; }
