@@ -9,30 +9,21 @@
 
 #include "highscores/Module1.h"
 #include "platform/FileStore.h"
-#include "support/Fakes.h"
+#include "support/GameServices.h"
 
 #include <cstdio>
-
-namespace {
-
-void say(const QString& line)
-{
-    std::puts(line.toUtf8().constData());
-    std::fflush(stdout);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc != 2)
         return 2;
+    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);  // each line out before the next call
     testing_support::FakeMessageBox messageBox;
-    messageBox.whileOpen = [&] { say(messageBox.shown.back()); };
+    messageBox.whileOpen = [&] { std::puts(messageBox.shown.back().toUtf8().constData()); };
     platform::DiskFileStore files;
     highscores::Module1 module{messageBox, files, QString::fromLocal8Bit(argv[1])};
     testing_support::FakeMainWindow labels;
     module.LoadHighScores(labels);
-    say(QStringLiteral("saving"));
+    std::puts("saving");
     return module.SaveHighScores({{{13, "Dan"}, {12, "Taro"}, {7, "Hanako"}}}, messageBox) ? 0 : 1;
 }
