@@ -19,7 +19,7 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev googletest libbenchmark-dev fonts-ipafont-gothic)
 # What the end-to-end scenario needs on openbox, on Linux and under Wine.
 SCENARIO_PACKAGES=(xvfb xdotool x11-utils imagemagick wmctrl dbus-daemon openbox)
 TEST_PACKAGES=("${SCENARIO_PACKAGES[@]}" desktop-file-utils appstream dpkg-dev file clang-14 libclang-rt-14-dev

@@ -8,7 +8,7 @@
 # scenario.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools dpkg-dev
-    fonts-ipafont-gothic libgtest-dev wine wine64 unzip "${SCENARIO_PACKAGES[@]}")
+    fonts-ipafont-gothic googletest wine wine64 unzip "${SCENARIO_PACKAGES[@]}")
 ensure_packages "${WINDOWS_PACKAGES[@]}"
 
 CACHE=${ZENTAP3_WINDOWS_CACHE:-$HOME/.cache/zentap3-windows}

@@ -1,0 +1,33 @@
+// The main window as designed, on a screen of either density: the program
+// runs once as it is and once on a screen that scales by two, where it must
+// show the same layout in twice the device pixels, with artwork drawn for
+// that density.
+#include "MainWindowFixture.h"
+
+using namespace testing_support;
+using MainWindow = MainWindowFixture;
+
+TEST_F(MainWindow, IsLaidOutAsDesignedAtTheScreensScale)
+{
+    const int scale = std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+    // Its inside at its designed place, in the size the layout assumes: layout pixels.
+    EXPECT_EQ(window.geometry(), QRect(244, 146, 358, 258));
+    EXPECT_EQ(describe(window), "13px #000000 fixed Zentap3");
+    EXPECT_EQ(layoutOf(window), kMainWindowLayout);
+    for (const char* name : {"Image1", "Image2(0)"})
+        EXPECT_DOUBLE_EQ(child<QLabel>(&window, name).pixmap().devicePixelRatio(), scale) << name;
+    EXPECT_DOUBLE_EQ(window.windowIcon().pixmap(QSize(32, 32), scale).devicePixelRatio(), scale) << "a sharp icon";
+
+    // What the player sees: pale cyan window, white play field, yellow lines,
+    // the marker white over the gauge scale, its right edge under the "-0".
+    const QImage shot = window.grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(358, 258) * scale) << "device pixels";
+    // clang-format off
+    for (const auto& [x, y, rgb] : {std::tuple{100, 250, 0xC0FFFFU}, {150, 100, 0xFFFFFFU}, {150, 216, 0xFFFF00U},
+                                    {50, 212, 0xFFFFFFU}, {72, 208, 0xC0FFFFU}})
+        EXPECT_EQ(shot.pixel(x * scale, y * scale) & 0xFFFFFFU, rgb) << x << "," << y;
+    // clang-format on
+    // The upper yellow line is 3 layout pixels high, in device pixels exactly.
+    for (int y = 186 * scale - 1; y <= 189 * scale; ++y)
+        EXPECT_EQ(shot.pixelColor(150 * scale, y) == QColor(255, 255, 0), y >= 186 * scale && y < 189 * scale) << y;
+}
