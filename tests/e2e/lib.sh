@@ -8,9 +8,7 @@
 
 set -Eeuo pipefail
 
-E2E_EXE=$1
-E2E_ARTEFACTS=$2
-E2E_DESKTOP=${3:-openbox}
+E2E_EXE=$1 E2E_ARTEFACTS=$2 E2E_DESKTOP=${3:-openbox}
 mkdir -p "$E2E_ARTEFACTS"
 E2E_WORK=$(mktemp -d)     # the game's directory
 E2E_SESSION=$(mktemp -d)  # the desktop's: its display number, bus, logs, homes
@@ -195,7 +193,7 @@ E2E_FIELD_X=125
 E2E_RED=255,0,0
 E2E_BLUE=0,0,255
 e2e_press_next_target() {
-    local target top colour after
+    local top colour after
     for _ in 1 2 3 4; do
         e2e_wait_for 10 e2e_target_in_zone "$1" || e2e_fail "no target reached the hit zone within 10 s"
         read -r top colour <<<"$E2E_TARGET"

