@@ -41,5 +41,6 @@ done
 version=$(dpkg-deb -f "$deb" Version)
 [[ $(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/zentap3/changelog.gz | gunzip |
     dpkg-parsechangelog -l - -S Version) == "$version" ]] || fail "the changelog has no entry for $version"
-lintian --allow-root --fail-on error,warning "$deb" || fail "lintian rejects the package"
+# Lintian's caches go with the scratch folder, not into /tmp for good.
+TMPDIR=$scratch lintian --allow-root --fail-on error,warning "$deb" || fail "lintian rejects the package"
 echo "PASS: installs as a desktop program and packages as $(basename "$deb")"
