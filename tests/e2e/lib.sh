@@ -12,6 +12,7 @@ E2E_EXE=$1 E2E_ARTEFACTS=$2 E2E_DESKTOP=${3:-openbox}
 mkdir -p "$E2E_ARTEFACTS"
 E2E_WORK=$(mktemp -d)     # the game's directory
 E2E_SESSION=$(mktemp -d)  # the desktop's: its display number, bus, logs, homes
+E2E_AS=()                 # what the game runs through: as nobody, or under Wine
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -92,12 +93,20 @@ e2e_start_desktop() {
     fi
     e2e_wait_for 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
         e2e_fail "no window manager could be started: $(cat "$E2E_SESSION/wm.log")"
+    # Under Wine, a Windows of its own that says it is Windows 10, whose
+    # windows openbox manages but Wine frames.
+    if [[ $E2E_DESKTOP == wine ]]; then
+        export WINEPREFIX=$HOME/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+        E2E_AS=(wine)
+        { wineboot -i && wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f &&
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f; } >"$E2E_SESSION/wine.log" 2>&1 ||
+            e2e_fail "no Windows under Wine: $(cat "$E2E_SESSION/wine.log")"
+    fi
 }
 
 # A Japanese input method, ibus with mozc, starting in hiragana, for the
 # game to take a name from. Mozc will not run as root, so it, and the game
 # with it, run as nobody.
-E2E_AS=()
 e2e_start_input_method() {
     mkdir -p "$HOME/.config/mozc"
     echo 'engines { name: "mozc-jp" longname: "Mozc" layout: "default" rank: 80 } active_on_launch: True' \
@@ -111,19 +120,11 @@ e2e_start_input_method() {
         e2e_fail "no input method: $(cat "$E2E_SESSION/ibus.log")"
 }
 
-# Starts the game in the fresh directory; its process id is in E2E_GAME.
-# Under Wine, in a Windows of its own that says it is Windows 10, whose
-# windows openbox manages but Wine frames: the pixels of a window's inside
-# start E2E_INSET pixels in.
+# Starts the game in the fresh directory, as the desktop's user (under Wine,
+# through it); its process id is in E2E_GAME. Under Wine the pixels of a
+# window's inside start E2E_INSET pixels in.
 E2E_INSET=(0 0)
 e2e_start_game() {
-    if [[ $E2E_DESKTOP == wine && ${WINEPREFIX:-} != "$HOME/wine" ]]; then
-        export WINEPREFIX=$HOME/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-        E2E_AS=(wine)
-        { wineboot -i && wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f &&
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f; } >"$E2E_SESSION/wine.log" 2>&1 ||
-            e2e_fail "no Windows under Wine: $(cat "$E2E_SESSION/wine.log")"
-    fi
     (cd "$E2E_WORK" && exec "${E2E_AS[@]}" "$E2E_EXE") >"$E2E_WORK/game.log" 2>&1 &
     E2E_GAME=$!
 }
