@@ -1,5 +1,6 @@
 #include "GameRun.h"
 #include "WiredGame.h"
+#include "platform/FileCalls.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -64,7 +65,8 @@ int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow
 
     platform::ClockSeededRandom random;
     ui::QtMessageBox messageBox;
-    platform::DiskFileStore files;
+    const std::unique_ptr<platform::FileCalls> calls = platform::systemFileCalls();
+    platform::DiskFileStore files(*calls);
     WiredGame game(messageBox, random, files, QDir::currentPath());
     try {
         game.window.load();

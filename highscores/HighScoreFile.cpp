@@ -52,7 +52,7 @@ std::optional<HighScoreTable> HighScoreFile::load()
     return parseHighScores(platform::fromAnsi(start.bytes));
 }
 
-std::optional<platform::FileFailure> HighScoreFile::save(const HighScoreTable& fallback, const TableChange& change)
+SaveResult HighScoreFile::save(const HighScoreTable& held, const TableChange& change)
 {
     using State = platform::FileStart::State;
     // A table of the game's own is far below the limit, so a file read only
@@ -61,22 +61,22 @@ std::optional<platform::FileFailure> HighScoreFile::save(const HighScoreTable& f
     // What cannot be read now may be a good table: it is neither set aside
     // nor written over.
     if (start.state == State::Unreadable)
-        return platform::FileFailure{path_, start.reason};
+        return {{}, platform::FileFailure{path_, start.reason}};
     const bool holdsBytes = start.state == State::Read && !start.bytes.isEmpty();
     const std::optional<HighScoreTable> own = holdsBytes ? ownTable(start.bytes) : std::nullopt;
     const bool savedElsewhere = own && start.bytes != known_;
-    const std::optional<HighScoreTable> changed = change(savedElsewhere ? *own : fallback);
+    const std::optional<HighScoreTable> changed = change(savedElsewhere ? *own : held);
     if (!changed)
-        return std::nullopt;
+        return {};
     if (holdsBytes && !own) {
         if (std::optional<platform::FileFailure> failure = setAside())
-            return failure;
+            return {{}, failure};
     }
     const QByteArray bytes = bytesOf(*changed);
     if (std::optional<platform::FileFailure> failure = files_.replace(path_, bytes))
-        return failure;
+        return {{}, failure};
     known_ = bytes;
-    return std::nullopt;
+    return {changed, {}};
 }
 
 // The file stays where it is, whatever fails: what is set aside is a copy.

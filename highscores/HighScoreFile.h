@@ -15,6 +15,19 @@ namespace highscores {
 // nothing when there is nothing to write.
 using TableChange = std::function<std::optional<HighScoreTable>(const HighScoreTable& current)>;
 
+// The change that writes this table, whatever stood before.
+inline TableChange replacedBy(HighScoreTable table)
+{
+    return [table](const HighScoreTable&) { return table; };
+}
+
+// What a save did: the table it wrote, none when the change left nothing to
+// write, or why nothing was written.
+struct SaveResult {
+    std::optional<HighScoreTable> written;
+    std::optional<platform::FileFailure> failure;
+};
+
 // hs.hsd in the game's directory: the table on disk.
 class HighScoreFile {
 public:
@@ -24,14 +37,14 @@ public:
     std::optional<HighScoreTable> load();
 
     // Writes the changed table in place of the file's content, all at once.
-    // The change starts from the given table, the one the game holds, unless
-    // the file has changed since the game last read or wrote it and holds
-    // exactly what the game writes for a table (another game in the same
-    // directory has saved): then from that table. A file that holds anything
-    // but such a table is first copied to a backup name of its own. Nothing
-    // is written, and the failure is returned, while the file cannot be read
-    // or that copy cannot be made.
-    std::optional<platform::FileFailure> save(const HighScoreTable& fallback, const TableChange& change);
+    // The table as it stands, which the change starts from, is the one the
+    // game holds (given), unless the file has changed since the game last
+    // read or wrote it and holds exactly what the game writes for a table
+    // (another game in the same directory has saved): then the file's. A
+    // file that holds anything but such a table is first copied to a backup
+    // name of its own. Nothing is written, and the failure is returned, while
+    // the file cannot be read or that copy cannot be made.
+    SaveResult save(const HighScoreTable& held, const TableChange& change);
 
 private:
     std::optional<platform::FileFailure> setAside();

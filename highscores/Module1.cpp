@@ -48,20 +48,18 @@ void Module1::ClearHighScores(HighScoreLabels& labels)
                                          platform::MessageBoxButtons::OkCancel, QStringLiteral("確認"));
     if (answer != platform::MessageBoxResult::Ok)
         return;
-    if (!SaveHighScores(defaultTable(kDefaultNameInFile), messageBox_))
+    if (SaveHighScores(replacedBy(defaultTable(kDefaultNameInFile)), messageBox_).failure)
         return;
     setTable(defaultTable(kDefaultNameInMemory));
     showTable(labels, table());
 }
 
-bool Module1::SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox)
+SaveResult Module1::SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox)
 {
-    return !reportWriteFailure(file_.save(table(), change), messageBox);
-}
-
-bool Module1::SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox)
-{
-    return SaveHighScores([&](const HighScoreTable&) { return table; }, messageBox);
+    SaveResult result = file_.save(table(), change);
+    if (result.failure)
+        reportWriteFailure(*result.failure, messageBox);
+    return result;
 }
 
 HighScoreTable Module1::table() const
@@ -85,7 +83,7 @@ void Module1::takeErrorPath(platform::MessageBoxService& messageBox)
     messageBox.show(QStringLiteral("ハイスコアデータが開けませんでした"), platform::MessageBoxButtons::OkOnly,
                     kErrorTitle);
     // The save sets the damaged file aside first, or leaves it as it is.
-    SaveHighScores(defaultTable(kDefaultNameInFile), messageBox);
+    SaveHighScores(replacedBy(defaultTable(kDefaultNameInFile)), messageBox);
     setTable(defaultTable(kDefaultNameInMemory));
 }
 
@@ -97,17 +95,12 @@ void Module1::setTable(const HighScoreTable& table)
     }
 }
 
-// Tells the player which file could not be written, and why; true when
-// there was such a failure to tell.
-bool Module1::reportWriteFailure(const std::optional<platform::FileFailure>& failure,
-                                 platform::MessageBoxService& messageBox)
+// Tells the player which file could not be written, and why.
+void Module1::reportWriteFailure(const platform::FileFailure& failure, platform::MessageBoxService& messageBox)
 {
-    if (!failure)
-        return false;
     messageBox.show(QStringLiteral("ハイスコアデータを書き込めませんでした\r\n%1\r\n%2")
-                        .arg(QDir::toNativeSeparators(failure->path), failure->reason),
+                        .arg(QDir::toNativeSeparators(failure.path), failure.reason),
                     platform::MessageBoxButtons::OkOnly, kErrorTitle);
-    return true;
 }
 
 }  // namespace highscores

@@ -37,15 +37,11 @@ public:
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);
 
-    // Writes the changed table to hs.hsd. The change starts from the table as
-    // it stands in the file when the file is the game's own (another game in
-    // the same directory may have saved since), else from the table in
-    // memory. False, after telling the player why in the given box, when
-    // hs.hsd could not be written, or when a file there in another form could
-    // not be read or set aside first. Memory is not touched either way.
-    bool SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox);
-    // The same, writing this table whatever the file holds.
-    bool SaveHighScores(const HighScoreTable& table, platform::MessageBoxService& messageBox);
+    // Writes the changed table to hs.hsd, starting from the table as it
+    // stands (HighScoreFile::save says which that is), and says what it
+    // wrote. A failure is told to the player in the given box. Memory is not
+    // touched either way.
+    SaveResult SaveHighScores(const TableChange& change, platform::MessageBoxService& messageBox);
 
     // The table as it stands in memory.
     HighScoreTable table() const;
@@ -55,8 +51,7 @@ public:
 private:
     void takeErrorPath(platform::MessageBoxService& messageBox);
     void setTable(const HighScoreTable& table);
-    static bool reportWriteFailure(const std::optional<platform::FileFailure>& failure,
-                                   platform::MessageBoxService& messageBox);
+    static void reportWriteFailure(const platform::FileFailure& failure, platform::MessageBoxService& messageBox);
 
     platform::MessageBoxService& messageBox_;
     HighScoreFile file_;

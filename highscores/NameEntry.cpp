@@ -26,15 +26,15 @@ bool NameEntry::Command1_Click(const QString& text)
 {
     const HighScoreEntry entry{enteredLevel_, platform::firstUtf16Bytes(text, kNameBytes)};
     // The table may have been cleared or have gained an entry since the game
-    // ended, here or in another game in the same directory; the level goes
-    // where it belongs now, or nowhere.
-    std::optional<HighScoreTable> saved;
-    const auto insert = [&](const HighScoreTable& current) {
+    // ended; the level goes where it belongs in the table as it stands, or
+    // nowhere.
+    const auto insert = [&](const HighScoreTable& current) -> std::optional<HighScoreTable> {
         if (const std::optional<int> rank = rankFor(levelsOf(current), enteredLevel_))
-            saved = insertedAt(current, *rank, entry);
-        return saved;
+            return insertedAt(current, *rank, entry);
+        return std::nullopt;
     };
-    if (!table_.SaveHighScores(insert, messageBox_))
+    const SaveResult saved = table_.SaveHighScores(insert, messageBox_);
+    if (saved.failure)
         return false;
     table_.LoadHighScores(mainWindow_, messageBox_);
     mainWindow_.Show();
@@ -42,8 +42,8 @@ bool NameEntry::Command1_Click(const QString& text)
     // reload that failed leaves "none" for every name, but the table still
     // shows which levels were reached.
     HighScoreTable shown = table_.table();
-    for (std::size_t i = 0; saved && i < shown.size(); ++i)
-        shown[i].level = (*saved)[i].level;
+    for (std::size_t i = 0; saved.written && i < shown.size(); ++i)
+        shown[i].level = (*saved.written)[i].level;
     Module1::showTable(mainWindow_, shown);
     return true;
 }

@@ -25,9 +25,10 @@ public:
     std::uint8_t shownRank() const { return shownRank_; }
 
     // OK: saves the typed name with this game's level at the rank the level
-    // earns in the table as it stands now, reloads the table into the main
-    // window and brings that forward. True when the window may close; false
-    // when the table could not be written, so OK can be tried again.
+    // earns in the table as it stands (HighScoreFile::save), reloads the
+    // table into the main window and brings that forward. True when the
+    // window may close; false when the table could not be written, so OK can
+    // be tried again.
     bool Command1_Click(const QString& text);
 
 private:

@@ -51,12 +51,23 @@ public:
     virtual std::optional<FileFailure> copy(const QString& from, const QString& to) = 0;
 };
 
-// The real files on disk.
+class FileCalls;
+
+// The real files on disk, through the system's calls. A file is replaced by a
+// new one written whole beside it, flushed to the disk and renamed over it; a
+// copy is made the same way and renamed to a name nothing has. A call refused
+// because another program has the file open for a moment (a virus scanner,
+// the indexer) is tried again for about two seconds.
 class DiskFileStore final : public FileStore {
 public:
+    explicit DiskFileStore(FileCalls& calls) : calls_(calls) {}
+
     FileStart readStart(const QString& path, qint64 maxBytes) const override;
     std::optional<FileFailure> replace(const QString& path, const QByteArray& bytes) override;
     std::optional<FileFailure> copy(const QString& from, const QString& to) override;
+
+private:
+    FileCalls& calls_;
 };
 
 }  // namespace platform

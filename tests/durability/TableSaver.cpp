@@ -8,6 +8,7 @@
 // 0 when the save was made.
 
 #include "highscores/Module1.h"
+#include "platform/FileCalls.h"
 #include "platform/FileStore.h"
 #include "support/GameServices.h"
 
@@ -20,10 +21,12 @@ int main(int argc, char* argv[])
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);  // each line out before the next call
     testing_support::FakeMessageBox messageBox;
     messageBox.whileOpen = [&] { std::puts(messageBox.shown.back().toUtf8().constData()); };
-    platform::DiskFileStore files;
+    const std::unique_ptr<platform::FileCalls> calls = platform::systemFileCalls();
+    platform::DiskFileStore files(*calls);
     highscores::Module1 module{messageBox, files, QString::fromLocal8Bit(argv[1])};
     testing_support::FakeMainWindow labels;
     module.LoadHighScores(labels);
     std::puts("saving");
-    return module.SaveHighScores({{{13, "Dan"}, {12, "Taro"}, {7, "Hanako"}}}, messageBox) ? 0 : 1;
+    const highscores::HighScoreTable table{{{13, "Dan"}, {12, "Taro"}, {7, "Hanako"}}};
+    return module.SaveHighScores(highscores::replacedBy(table), messageBox).failure ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 
 #include "highscores/HighScoreLabels.h"
 #include "highscores/MainWindowLink.h"
+#include "platform/FileCalls.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RandomSource.h"
@@ -14,9 +15,12 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace testing_support {
@@ -100,11 +104,101 @@ public:
     int shows = 0;
 };
 
-// The disk, until a test makes every read, every replacing write or every
-// copy fail for a reason of its choosing. afterWrite runs after each write that
-// went through.
+// The system's calls, until a test makes them fail: the call numbered
+// failAt (counting from 1 as made), or every call that names a file while
+// busyCalls lasts, as another program holding it open makes them fail.
+// Pauses only add up. A failed close still closes.
+class FailingFileCalls final : public platform::FileCalls {
+public:
+    static constexpr long kInjected = 1'000'000;  // the error code of a failure put in
+
+    platform::CallResult<platform::NameKind> lookAt(const QString& path) override
+    {
+        return pass(&FileCalls::lookAt, true, path);
+    }
+    platform::CallResult<platform::OpenedFile> openToRead(const QString& path) override
+    {
+        return pass(&FileCalls::openToRead, true, path);
+    }
+    platform::CallResult<platform::FileHandle> createNew(const QString& path, const QString& rightsOf) override
+    {
+        return pass(&FileCalls::createNew, true, path, rightsOf);
+    }
+    platform::CallResult<qint64> read(platform::FileHandle file, char* bytes, qint64 size) override
+    {
+        return pass(&FileCalls::read, false, file, bytes, size);
+    }
+    platform::CallResult<qint64> write(platform::FileHandle file, const char* bytes, qint64 size) override
+    {
+        return pass(&FileCalls::write, false, file, bytes, size);
+    }
+    platform::CallFailure flush(platform::FileHandle file) override { return pass(&FileCalls::flush, false, file); }
+    platform::CallFailure close(platform::FileHandle file) override
+    {
+        const platform::CallFailure closed = system_->close(file);
+        const platform::CallFailure failed = turn(false);
+        return failed ? failed : closed;
+    }
+    platform::CallFailure renameOver(const QString& from, const QString& to) override
+    {
+        return pass(&FileCalls::renameOver, true, from, to);
+    }
+    platform::CallFailure renameToFreeName(const QString& from, const QString& to) override
+    {
+        return pass(&FileCalls::renameToFreeName, true, from, to);
+    }
+    platform::CallFailure remove(const QString& path) override { return pass(&FileCalls::remove, true, path); }
+    platform::CallFailure syncDirectoryOf(const QString& path) override
+    {
+        return pass(&FileCalls::syncDirectoryOf, true, path);
+    }
+    void pause(std::chrono::milliseconds duration) override { paused += duration; }
+    QString reason(const platform::CallError& error) const override
+    {
+        return error.code == kInjected ? QStringLiteral("injected failure") : system_->reason(error);
+    }
+
+    int made = 0;
+    int failAt = 0;
+    int busyCalls = 0;
+    std::chrono::milliseconds paused{0};
+
+private:
+    using CallError = platform::CallError;
+
+    // How the call now made fails, if it does.
+    platform::CallFailure turn(bool namesAFile)
+    {
+        ++made;
+        if (namesAFile && busyCalls > 0) {
+            --busyCalls;
+            return CallError{CallError::Kind::Busy, kInjected};
+        }
+        return made == failAt ? platform::CallFailure(CallError{CallError::Kind::Other, kInjected}) : std::nullopt;
+    }
+
+    template <typename Result, typename... Parameters, typename... Arguments>
+    Result pass(Result (FileCalls::*call)(Parameters...), bool namesAFile, const Arguments&... arguments)
+    {
+        if (const platform::CallFailure failed = turn(namesAFile)) {
+            if constexpr (std::is_same_v<Result, platform::CallFailure>)
+                return failed;
+            else
+                return Result{{}, failed};
+        }
+        return (system_.get()->*call)(arguments...);
+    }
+
+    std::unique_ptr<FileCalls> system_ = platform::systemFileCalls();
+};
+
+// The disk through those calls, until a test makes every read, every
+// replacing write or every copy fail for a reason of its choosing. afterWrite
+// runs after each write that went through.
 class FailingFileStore final : public platform::FileStore {
 public:
+    explicit FailingFileStore(platform::FileCalls& calls) : disk_(calls) {}
+
     platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
     {
         return failReads ? platform::FileStart{platform::FileStart::State::Unreadable, {}, *failReads}
@@ -146,7 +240,8 @@ struct GameServices {
     QTemporaryDir directory;
     FakeMessageBox messageBox;
     ScriptedRandom random;
-    FailingFileStore files;
+    FailingFileCalls calls;
+    FailingFileStore files{calls};
 };
 
 }  // namespace testing_support

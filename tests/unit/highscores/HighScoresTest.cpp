@@ -36,6 +36,10 @@ protected:
         writeBytes(path(), bytes);
         table.LoadHighScores(mainWindow);
     }
+    bool save(const highscores::HighScoreTable& written)
+    {
+        return !table.SaveHighScores(highscores::replacedBy(written), messageBox).failure;
+    }
     // OK in the window of a game that ended at level; true if it closes.
     bool ok(std::uint8_t level, const QString& name)
     {
@@ -101,10 +105,10 @@ TEST_F(HighScores, SavesInCodePage932AndEveryNameItWritesReadsBack)
     load(kTaroBytes);
     // Quoted where a comma or a space at either end would be lost; never a
     // double quote, a control character or what the code page cannot hold.
-    ASSERT_TRUE(table.SaveHighScores({{{13, "Ta,ro"}, {12, " 名無し"}, {7, "\"Ta\"ro\r\n\t\x1a"}}}, messageBox));
+    ASSERT_TRUE(save({{{13, "Ta,ro"}, {12, " 名無し"}, {7, "\"Ta\"ro\r\n\t\x1a"}}}));
     EXPECT_EQ(fileBytes(), "13,\"Ta,ro\"\r\n12,\" \x96\xbc\x96\xb3\x82\xb5\"\r\n7,Taro\r\n");
     EXPECT_EQ(memory(), kTaroRows) << "memory follows the file only by the next load";
-    ASSERT_TRUE(table.SaveHighScores({{{2, "Taro "}, {1, "山\U0001F600田〜"}, {0, ""}}}, messageBox));
+    ASSERT_TRUE(save({{{2, "Taro "}, {1, "山\U0001F600田〜"}, {0, ""}}}));
     table.LoadHighScores(mainWindow);
     EXPECT_EQ(memory(), (Rows{"2,Taro ", "1,山田", "0,"}));
 }
