@@ -1,11 +1,10 @@
 // Saves the table 13 Dan, 12 Taro, 7 Hanako into a directory as the game
-// does, for the test that fails its system calls one by one under strace:
+// does, for the test that watches its system calls under strace:
 //
 //   table_saver DIR
 //
-// It loads the table there first, as the game does, then says "saving"
-// before the save; every message box goes to stdout too. The exit status is
-// 0 when the save was made.
+// It loads the table there first, as the game does; every message box goes
+// to stdout. The exit status is 0 when the save was made.
 
 #include "highscores/Module1.h"
 #include "platform/FileCalls.h"
@@ -26,7 +25,6 @@ int main(int argc, char* argv[])
     highscores::Module1 module{messageBox, files, QString::fromLocal8Bit(argv[1])};
     testing_support::FakeMainWindow labels;
     module.LoadHighScores(labels);
-    std::puts("saving");
     const highscores::HighScoreTable table{{{13, "Dan"}, {12, "Taro"}, {7, "Hanako"}}};
     return module.SaveHighScores(highscores::replacedBy(table), messageBox).failure ? 1 : 0;
 }

@@ -18,10 +18,17 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <vector>
+
+// Failures print a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << text.toStdString();
+}
 
 namespace testing_support {
 
@@ -229,15 +236,20 @@ private:
 
 // The services, over a directory of their own.
 struct GameServices {
+    GameServices() = default;
+    // hs.hsd in a folder of this name inside that directory.
+    explicit GameServices(const QString& subfolder) : folder(directory.filePath(subfolder)) { QDir().mkpath(folder); }
+
     // hs.hsd, or a file beside it.
-    QString path(const char* name = "hs.hsd") const { return directory.filePath(QString::fromUtf8(name)); }
-    // Everything in the directory, hidden files too.
+    QString path(const char* name = "hs.hsd") const { return QDir(folder).filePath(QString::fromUtf8(name)); }
+    // Everything beside hs.hsd, hidden files too.
     QStringList entries() const
     {
-        return QDir(directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QTemporaryDir directory;
+    QString folder = directory.path();  // hs.hsd's
     FakeMessageBox messageBox;
     ScriptedRandom random;
     FailingFileCalls calls;
