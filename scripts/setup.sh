@@ -23,7 +23,7 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev googletest libbenchmark-de
 # What the end-to-end scenario needs on openbox, on Linux and under Wine.
 SCENARIO_PACKAGES=(xvfb xdotool x11-utils imagemagick wmctrl dbus-daemon openbox)
 TEST_PACKAGES=("${SCENARIO_PACKAGES[@]}" desktop-file-utils appstream dpkg-dev file clang-14 libclang-rt-14-dev
-    lintian man-db strace mutter kwin-x11 kwin-style-breeze xwayland qt6-wayland ibus ibus-mozc)
+    lintian man-db mutter kwin-x11 kwin-style-breeze xwayland qt6-wayland ibus ibus-mozc)
 
 build_game() {
     cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -111,127 +112,101 @@ public:
     int shows = 0;
 };
 
-// The system's calls, until a test makes them fail: the call numbered
-// failAt (counting from 1 as made), or every call that names a file while
-// busyCalls lasts, as another program holding it open makes them fail.
-// Pauses only add up. A failed close still closes.
+using platform::CallError;
+using platform::CallFailure;
+using platform::CallResult;
+using platform::FileHandle;
+using platform::NameKind;
+
+// The system's calls, until a test makes some fail: the call numbered failAt
+// (counting from 1 as made), every call named in `failing`, or every call
+// that names a file as busy while busyCalls lasts. A failed close still
+// closes; pauses only add up. afterCall runs after each call that went
+// through.
 class FailingFileCalls final : public platform::FileCalls {
 public:
     static constexpr long kInjected = 1'000'000;  // the error code of a failure put in
 
-    platform::CallResult<platform::NameKind> lookAt(const QString& path) override
+    CallResult<NameKind> lookAt(const QString& path) override { return pass("lookAt", &FileCalls::lookAt, path); }
+    CallResult<platform::OpenedFile> openToRead(const QString& path) override
     {
-        return pass(&FileCalls::lookAt, true, path);
+        return pass("openToRead", &FileCalls::openToRead, path);
     }
-    platform::CallResult<platform::OpenedFile> openToRead(const QString& path) override
+    CallResult<FileHandle> createNew(const QString& path, const QString& rightsOf) override
     {
-        return pass(&FileCalls::openToRead, true, path);
+        return pass("createNew", &FileCalls::createNew, path, rightsOf);
     }
-    platform::CallResult<platform::FileHandle> createNew(const QString& path, const QString& rightsOf) override
+    CallResult<qint64> read(FileHandle file, char* bytes, qint64 size) override
     {
-        return pass(&FileCalls::createNew, true, path, rightsOf);
+        return pass("read", &FileCalls::read, file, bytes, size);
     }
-    platform::CallResult<qint64> read(platform::FileHandle file, char* bytes, qint64 size) override
+    CallResult<qint64> write(FileHandle file, const char* bytes, qint64 size) override
     {
-        return pass(&FileCalls::read, false, file, bytes, size);
+        return pass("write", &FileCalls::write, file, bytes, size);
     }
-    platform::CallResult<qint64> write(platform::FileHandle file, const char* bytes, qint64 size) override
+    CallFailure flush(FileHandle file) override { return pass("flush", &FileCalls::flush, file); }
+    CallFailure close(FileHandle file) override
     {
-        return pass(&FileCalls::write, false, file, bytes, size);
-    }
-    platform::CallFailure flush(platform::FileHandle file) override { return pass(&FileCalls::flush, false, file); }
-    platform::CallFailure close(platform::FileHandle file) override
-    {
-        const platform::CallFailure closed = system_->close(file);
-        const platform::CallFailure failed = turn(false);
+        const CallFailure closed = system_->close(file);
+        const CallFailure failed = turn("close", false);
         return failed ? failed : closed;
     }
-    platform::CallFailure renameOver(const QString& from, const QString& to) override
+    CallFailure renameOver(const QString& from, const QString& to) override
     {
-        return pass(&FileCalls::renameOver, true, from, to);
+        return pass("renameOver", &FileCalls::renameOver, from, to);
     }
-    platform::CallFailure renameToFreeName(const QString& from, const QString& to) override
+    CallFailure renameToFreeName(const QString& from, const QString& to) override
     {
-        return pass(&FileCalls::renameToFreeName, true, from, to);
+        return pass("renameToFreeName", &FileCalls::renameToFreeName, from, to);
     }
-    platform::CallFailure remove(const QString& path) override { return pass(&FileCalls::remove, true, path); }
-    platform::CallFailure syncDirectoryOf(const QString& path) override
+    CallFailure remove(const QString& path) override { return pass("remove", &FileCalls::remove, path); }
+    CallFailure syncDirectoryOf(const QString& path) override
     {
-        return pass(&FileCalls::syncDirectoryOf, true, path);
+        return pass("syncDirectoryOf", &FileCalls::syncDirectoryOf, path);
     }
     void pause(std::chrono::milliseconds duration) override { paused += duration; }
-    QString reason(const platform::CallError& error) const override
+    QString reason(const CallError& error) const override
     {
         return error.code == kInjected ? QStringLiteral("injected failure") : system_->reason(error);
     }
 
     int made = 0;
     int failAt = 0;
+    std::set<std::string> failing;
     int busyCalls = 0;
     std::chrono::milliseconds paused{0};
+    std::function<void(const std::string& call)> afterCall;
 
 private:
-    using CallError = platform::CallError;
-
     // How the call now made fails, if it does.
-    platform::CallFailure turn(bool namesAFile)
+    CallFailure turn(const std::string& name, bool namesAFile)
     {
-        ++made;
         if (namesAFile && busyCalls > 0) {
             --busyCalls;
             return CallError{CallError::Kind::Busy, kInjected};
         }
-        return made == failAt ? platform::CallFailure(CallError{CallError::Kind::Other, kInjected}) : std::nullopt;
+        if (++made == failAt || failing.count(name) != 0)
+            return CallError{CallError::Kind::Other, kInjected};
+        return std::nullopt;
     }
 
+    // The call made, or its failure.
     template <typename Result, typename... Parameters, typename... Arguments>
-    Result pass(Result (FileCalls::*call)(Parameters...), bool namesAFile, const Arguments&... arguments)
+    Result pass(const std::string& name, Result (FileCalls::*call)(Parameters...), const Arguments&... arguments)
     {
-        if (const platform::CallFailure failed = turn(namesAFile)) {
-            if constexpr (std::is_same_v<Result, platform::CallFailure>)
+        if (const CallFailure failed = turn(name, (std::is_same_v<Arguments, QString> || ...))) {
+            if constexpr (std::is_same_v<Result, CallFailure>)
                 return failed;
             else
                 return Result{{}, failed};
         }
-        return (system_.get()->*call)(arguments...);
+        Result result = (system_.get()->*call)(arguments...);
+        if (afterCall)
+            afterCall(name);
+        return result;
     }
 
     std::unique_ptr<FileCalls> system_ = platform::systemFileCalls();
-};
-
-// The disk through those calls, until a test makes every read, every
-// replacing write or every copy fail for a reason of its choosing. afterWrite
-// runs after each write that went through.
-class FailingFileStore final : public platform::FileStore {
-public:
-    explicit FailingFileStore(platform::FileCalls& calls) : disk_(calls) {}
-
-    platform::FileStart readStart(const QString& path, qint64 maxBytes) const override
-    {
-        return failReads ? platform::FileStart{platform::FileStart::State::Unreadable, {}, *failReads}
-                         : disk_.readStart(path, maxBytes);
-    }
-    std::optional<platform::FileFailure> replace(const QString& path, const QByteArray& bytes) override
-    {
-        if (failWrites)
-            return platform::FileFailure{path, *failWrites};
-        std::optional<platform::FileFailure> failure = disk_.replace(path, bytes);
-        if (!failure && afterWrite)
-            afterWrite();
-        return failure;
-    }
-    std::optional<platform::FileFailure> copy(const QString& from, const QString& to) override
-    {
-        return failCopies ? platform::FileFailure{to, *failCopies} : disk_.copy(from, to);
-    }
-
-    std::optional<QString> failReads;
-    std::optional<QString> failWrites;
-    std::optional<QString> failCopies;
-    std::function<void()> afterWrite;
-
-private:
-    platform::DiskFileStore disk_;
 };
 
 // The services, over a directory of their own.
@@ -253,7 +228,7 @@ struct GameServices {
     FakeMessageBox messageBox;
     ScriptedRandom random;
     FailingFileCalls calls;
-    FailingFileStore files{calls};
+    platform::DiskFileStore files{calls};
 };
 
 }  // namespace testing_support

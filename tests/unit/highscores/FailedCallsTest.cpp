@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <utility>
 
 #ifdef _WIN32
@@ -86,6 +87,24 @@ TEST_F(FailedCalls, EachFailedCallKeepsTheOldTableOrSavesTheNewWhole)
     }
 }
 
+// A save that goes through, call by call: each new file, the backup and then
+// the table, reaches the disk before it takes its name, and the directory
+// after, so that a kill or a power cut at any moment leaves the old table or
+// the new one beside a whole backup.
+TEST_F(FailedCalls, EachFileReachesTheDiskBeforeItTakesItsName)
+{
+    start(kOtherForm);
+    const std::set<std::string> durable{"createNew", "flush", "renameToFreeName", "renameOver", "syncDirectoryOf"};
+    std::vector<std::string> made;
+    calls.afterCall = [&](const std::string& call) {
+        if (durable.count(call) != 0)
+            made.push_back(call);
+    };
+    ASSERT_TRUE(saveDan());
+    EXPECT_EQ(made, (std::vector<std::string>{"createNew", "flush", "renameToFreeName", "syncDirectoryOf", "createNew",
+                                              "flush", "renameOver", "syncDirectoryOf"}));
+}
+
 // Another program (a virus scanner, the indexer) holds hs.hsd for a moment:
 // the save waits for about two seconds, then gives up and says so.
 TEST_F(FailedCalls, AFileHeldForAMomentIsWaitedOut)
@@ -106,12 +125,16 @@ TEST_F(FailedCalls, AFileHeldForAMomentIsWaitedOut)
 }
 
 #ifdef _WIN32
-// The same through Windows itself: hs.hsd opened with no sharing, by another
-// thread, for half a second, then for longer than the save waits.
+// The same through Windows itself, waiting in real time: hs.hsd opened with
+// no sharing, by another thread, for half a second, then for longer than the
+// save waits.
 TEST_F(FailedCalls, WindowsWaitsOutAFileOpenedWithoutSharing)
 {
+    const std::unique_ptr<platform::FileCalls> system = platform::systemFileCalls();
+    platform::DiskFileStore disk(*system);
     for (const int heldFor : {500, 3000}) {  // ms
         start(kOwnTable);
+        table.emplace(messageBox, disk, folder);
         const HANDLE file = CreateFileW(path().toStdWString().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);

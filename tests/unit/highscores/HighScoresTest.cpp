@@ -146,9 +146,6 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
          "1,\x87\x90\r\n0,a\r\n0,b\r\n"},
         {"more than is read", kTaroBytes + QByteArray(1 << 20, ' '), "", {clear}, kDefaultTableBytes,
          kTaroBytes + QByteArray(1 << 20, ' ')},
-        // What cannot be read now may be a good table: it is neither set aside nor written over.
-        {"a file that cannot be read", kOtherForm, "", {[&] { files.failReads = "Permission denied"; }, clear},
-         kOtherForm, ""},
         {"a quote and an end-of-file byte in names", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a", "", {okDan},
          "12,Taro\r\n9,Dan\r\n7,Taro\r\n", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a"},
     };
@@ -157,7 +154,6 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
         SCOPED_TRACE(c.what);
         QFile::remove(path("hs.hsd.bak"));
         messageBox.whileOpen = nullptr;
-        files.failReads.reset();
         load(c.loaded);
         if (!c.changed.isEmpty())
             writeBytes(path(), c.changed);
@@ -172,10 +168,10 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
 {
     // No copies: the error path and OK each try the backup and write nothing.
-    files.failCopies = "Input/output error";
+    calls.failing = {"createNew"};
     load(kDamaged);
     EXPECT_FALSE(ok(9, "Dan")) << "the window stays open";
-    const QString noBackup = cannotWrite("Input/output error");
+    const QString noBackup = cannotWrite("injected failure");
     EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, noBackup, noBackup}));
     EXPECT_EQ(fileBytes(), kDamaged);
 
@@ -183,7 +179,7 @@ TEST_F(HighScores, ADamagedTableIsNeverWrittenOverBeforeItIsSetAside)
     // earlier backup has hs.hsd.bak, a directory hs.hsd.1.bak), then saves.
     writeBytes(path("hs.hsd.bak"), "earlier");
     ASSERT_TRUE(QDir(folder).mkdir("hs.hsd.1.bak"));
-    files.failCopies.reset();
+    calls.failing.clear();
     EXPECT_TRUE(ok(9, "Dan"));
     EXPECT_EQ(entries(), (QStringList{"hs.hsd", "hs.hsd.1.bak", "hs.hsd.2.bak", "hs.hsd.bak"}));
     EXPECT_EQ(fileBytes("hs.hsd.bak") + fileBytes("hs.hsd.2.bak"), "earlier" + kDamaged);
@@ -238,15 +234,15 @@ TEST_F(HighScores, AClearCancelledOrFailedChangesNothingAndALinkStaysALink)
     ASSERT_TRUE(QFile::link(shared, path()));
     table.LoadHighScores(mainWindow);
     writeBytes(shared, kOtherForm);  // another program, through the link
-    files.failWrites = "No space left on device";
+    calls.failing = {"renameOver"};
     messageBox.answers = {MessageBoxResult::Cancel};
     table.ClearHighScores(mainWindow);  // Cancel
     table.ClearHighScores(mainWindow);  // OK: set aside, but the write fails
-    EXPECT_EQ(messageBox.shown, (Boxes{kAskClear, kAskClear, cannotWrite("No space left on device")}));
+    EXPECT_EQ(messageBox.shown, (Boxes{kAskClear, kAskClear, cannotWrite("injected failure")}));
     EXPECT_EQ(messageBox.asked[0], platform::MessageBoxButtons::OkCancel);
     EXPECT_EQ(memory(), kTaroRows);
     EXPECT_EQ(mainWindow.rows(), kTaroRows);
-    files.failWrites.reset();
+    calls.failing.clear();
     writeBytes(shared, "8,Mio\n");
     table.ClearHighScores(mainWindow);
     EXPECT_EQ(QFileInfo(path()).symLinkTarget(), shared);
@@ -295,9 +291,12 @@ TEST_F(HighScores, OkInsertsWhereTheLevelRanksNow)
 
     // The table cannot be read back: the saved levels are shown beside no
     // names, and the file the game cannot read is left as it is.
-    files.afterWrite = [this] { files.failReads = "Input/output error"; };
+    calls.afterCall = [this](const std::string& call) {
+        if (call == "renameOver")
+            calls.failing = {"read"};
+    };
     EXPECT_TRUE(ok(14, "Dan"));
-    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("Input/output error")}));
+    EXPECT_EQ(messageBox.shown, (Boxes{kLoadError, cannotWrite("injected failure")}));
     EXPECT_EQ(mainWindow.rows(), (Rows{"14,none", "13,none", "12,none"}));
     EXPECT_EQ(mainWindow.shows, 7);
     EXPECT_EQ(fileBytes(), "14,Dan\r\n13,\x96\xbc\x96\xb3\x82\xb5\x82\xb3\x82\xf1\r\n12,Alexandr\r\n");
