@@ -1,18 +1,18 @@
 #pragma once
 
+#include "platform/TickClock.h"
+#include "platform/TickSchedule.h"
+
 #include <QObject>
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
 
 namespace platform {
 
-// The game tick: one tick() per interval, each due at an exact multiple of
-// the interval after start(), so the game clock never drifts from the wall
-// clock. The event loop wakes it just before a tick is due and it waits out
-// the last fraction of a millisecond itself. When a busy event loop makes it
-// late, the missed ticks follow at once (a few at most), so the game keeps
-// true time instead of slowing down.
+// The game tick: one tick() per interval, on the system's clock, paced as
+// TickSchedule says. The event loop wakes it just before a tick is due.
 class PacedTimer final : public QObject {
     Q_OBJECT
 public:
@@ -20,25 +20,17 @@ public:
 
     void start();
     void stop();
-    bool isActive() const { return active_; }
-
-    // The most ticks one late wake-up may deliver; a longer stall is let go.
-    static constexpr int kMaxCatchUp = 4;
+    bool isActive() const { return schedule_.running(); }
 
 signals:
     void tick();
 
 private:
-    using Clock = std::chrono::steady_clock;
-
-    void armForNextTick();
     void onTimeout();
 
-    std::chrono::nanoseconds interval_;
+    std::unique_ptr<TickClock> clock_ = systemTickClock();
+    TickSchedule schedule_;
     QTimer timer_;
-    Clock::time_point started_;
-    qint64 ticksDelivered_ = 0;
-    bool active_ = false;
 };
 
 }  // namespace platform
