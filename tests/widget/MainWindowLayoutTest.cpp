@@ -1,7 +1,7 @@
-// The main window as designed, on a screen of either density: the program
-// runs once as it is and once on a screen that scales by two, where it must
-// show the same layout in twice the device pixels, with artwork drawn for
-// that density.
+// The main window as designed, at every screen scale the program is run at
+// (100 %, and the 125 %, 150 % and 200 % of laptops): the same layout in
+// that many more device pixels, with the artwork drawn for the denser of its
+// two densities wherever the screen is denser than 100 %.
 #include "MainWindowFixture.h"
 
 using namespace testing_support;
@@ -9,13 +9,14 @@ using MainWindow = MainWindowFixture;
 
 TEST_F(MainWindow, IsLaidOutAsDesignedAtTheScreensScale)
 {
-    const int scale = std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    const auto device = [scale](int layoutPixels) { return qRound(layoutPixels * scale); };
     // Its inside at its designed place, in the size the layout assumes: layout pixels.
     EXPECT_EQ(window.geometry(), QRect(244, 146, 358, 258));
     EXPECT_EQ(describe(window), "13px #000000 fixed Zentap3");
     EXPECT_EQ(layoutOf(window), kMainWindowLayout);
     for (const char* name : {"Image1", "Image2(0)"})
-        EXPECT_DOUBLE_EQ(child<QLabel>(&window, name).pixmap().devicePixelRatio(), scale) << name;
+        EXPECT_DOUBLE_EQ(child<QLabel>(&window, name).pixmap().devicePixelRatio(), scale > 1 ? 2 : 1) << name;
     EXPECT_DOUBLE_EQ(window.windowIcon().pixmap(QSize(32, 32), scale).devicePixelRatio(), scale) << "a sharp icon";
 
     // What the player sees: pale cyan window, white play field, yellow lines,
@@ -25,9 +26,9 @@ TEST_F(MainWindow, IsLaidOutAsDesignedAtTheScreensScale)
     // clang-format off
     for (const auto& [x, y, rgb] : {std::tuple{100, 250, 0xC0FFFFU}, {150, 100, 0xFFFFFFU}, {150, 216, 0xFFFF00U},
                                     {50, 212, 0xFFFFFFU}, {72, 208, 0xC0FFFFU}})
-        EXPECT_EQ(shot.pixel(x * scale, y * scale) & 0xFFFFFFU, rgb) << x << "," << y;
+        EXPECT_EQ(shot.pixel(device(x), device(y)) & 0xFFFFFFU, rgb) << x << "," << y;
     // clang-format on
     // The upper yellow line is 3 layout pixels high, in device pixels exactly.
-    for (int y = 186 * scale - 1; y <= 189 * scale; ++y)
-        EXPECT_EQ(shot.pixelColor(150 * scale, y) == QColor(255, 255, 0), y >= 186 * scale && y < 189 * scale) << y;
+    for (int y = device(186) - 1; y <= device(189); ++y)
+        EXPECT_EQ(shot.pixelColor(device(150), y) == QColor(255, 255, 0), y >= device(186) && y < device(189)) << y;
 }
