@@ -1,8 +1,11 @@
 // Draws the game's bitmap artwork so it can be regenerated from code.
 // Output is deterministic: no randomness, fixed fonts, no metadata.
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -270,6 +273,39 @@ bool save(const QImage& image, const QDir& dir, const QString& name, bool opaque
     return false;
 }
 
+// The icon of the program file, for Windows (Explorer, shortcuts, a pinned
+// taskbar button): a picture for each size Windows asks for, each stored as
+// PNG, which Windows reads at every size since Vista.
+bool saveWindowsIcon(const QDir& dir, const QString& name)
+{
+    const std::array sizes{16, 32, 48, 256};
+    std::vector<QByteArray> pictures;
+    for (const int size : sizes) {
+        QBuffer picture;
+        picture.open(QIODevice::WriteOnly);
+        drawIcon(size).save(&picture, "PNG");
+        pictures.push_back(picture.data());
+    }
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(sizes.size());  // reserved, an icon, how many pictures
+    auto offset = quint32(6 + 16 * sizes.size());
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        const auto side = quint8(sizes[i] % 256);                                   // 0 stands for 256
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)  // true colour with alpha
+            << quint32(pictures[i].size()) << offset;
+        offset += pictures[i].size();
+    }
+    for (const QByteArray& picture : pictures)
+        out.writeRawData(picture.constData(), static_cast<int>(picture.size()));
+    return out.status() == QDataStream::Ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -289,6 +325,7 @@ int main(int argc, char* argv[])
 
     bool ok = save(drawIcon(32), dir, QStringLiteral("icon.png"), false);
     ok = save(drawIcon(128), dir, QStringLiteral("icon-128.png"), false) && ok;
+    ok = saveWindowsIcon(dir, QStringLiteral("zentap3.ico")) && ok;
     // Each picture also at twice the size, for screens that scale by two.
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
