@@ -23,4 +23,8 @@ public:
 // The clock of the system the game runs on.
 std::unique_ptr<TickClock> systemTickClock();
 
+// Asks the system for its finest sleeps, or gives them back: the one thing
+// about that clock that differs by system.
+void askForFineSleeps(bool fine);
+
 }  // namespace platform
