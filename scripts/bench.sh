@@ -4,8 +4,8 @@
 # Qt's offscreen platform and under Xvfb, and start-up time and peak memory
 # against a bare Qt window. Prints tables; takes about six minutes.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xauth
-build_game
+ensure_packages "${GAME_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xauth
+build_game -DBUILD_TESTING=ON
 cd "$BUILD/bench"
 
 echo "== Game logic without a window"

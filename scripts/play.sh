@@ -2,6 +2,6 @@
 # Installs what is missing, builds, and starts the game in the current directory
 # (where it keeps hs.hsd).
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ensure_packages "${BUILD_PACKAGES[@]}"
-build_game
+ensure_packages "${GAME_PACKAGES[@]}"
+build_game -DBUILD_TESTING=OFF
 exec "$BUILD/zentap3"

@@ -7,8 +7,18 @@
 # report, leaks included. Last, a minute of libFuzzer on the hs.hsd reader
 # (clang): a crash, a hang or a broken check in the target fails.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-build_game
+ensure_packages "${GAME_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+# The game builds with its own packages alone: configured without its tests,
+# it looks for nothing that only the tests need.
+GAME_ONLY="$ROOT/build-game-only"
+cmake -S "$ROOT" -B "$GAME_ONLY" -DBUILD_TESTING=OFF >/dev/null
+if grep -v '^//' "$GAME_ONLY/CMakeCache.txt" | grep -Ei 'googletest|gtest|gmock|benchmark|Qt6Test'; then
+    echo "The game's build looks for a package only the tests need (above)." >&2
+    exit 1
+fi
+
+build_game -DBUILD_TESTING=ON
 
 # Runs ctest in the build directory $1, with the ctest options that follow,
 # and keeps its report in $1/ctest.log.
