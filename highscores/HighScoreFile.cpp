@@ -1,7 +1,7 @@
 #include "highscores/HighScoreFile.h"
 
 #include "highscores/HighScoreFormat.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/CodePage932.h"
 
 #include <QDir>
 
@@ -23,14 +23,14 @@ QString backupName(const QString& path, int number)
 
 QByteArray bytesOf(const HighScoreTable& table)
 {
-    return platform::toAnsi(formatHighScores(table));
+    return platform::toCodePage932(formatHighScores(table));
 }
 
 // The table in the bytes when they are exactly what the game writes for it,
 // so that writing over them loses nothing.
 std::optional<HighScoreTable> ownTable(const QByteArray& bytes)
 {
-    std::optional<HighScoreTable> table = parseHighScores(platform::fromAnsi(bytes));
+    std::optional<HighScoreTable> table = parseHighScores(platform::fromCodePage932(bytes));
     if (table && bytesOf(*table) != bytes)
         table.reset();
     return table;
@@ -49,7 +49,7 @@ std::optional<HighScoreTable> HighScoreFile::load()
     if (start.state != platform::FileStart::State::Read)
         return std::nullopt;
     known_ = start.bytes;
-    return parseHighScores(platform::fromAnsi(start.bytes));
+    return parseHighScores(platform::fromCodePage932(start.bytes));
 }
 
 SaveResult HighScoreFile::save(const HighScoreTable& held, const TableChange& change)

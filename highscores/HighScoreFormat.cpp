@@ -1,6 +1,6 @@
 #include "highscores/HighScoreFormat.h"
 
-#include "platform/AnsiCodePage.h"
+#include "platform/CodePage932.h"
 
 #include <algorithm>
 #include <utility>
@@ -135,7 +135,7 @@ QString storableName(const QString& name)
     // A quote inside a name could close a quoted name early; a control
     // character could end the field or hide in it.
     kept.removeIf([](QChar c) { return c == kQuote || c.category() == QChar::Other_Control; });
-    return platform::keepingAnsi(kept);
+    return platform::keepingCodePage932(kept);
 }
 
 }  // namespace highscores

@@ -1,7 +1,8 @@
-// Code page 932 through Windows' own converters, read and written as the
-// Linux build reads and writes the same bytes, so that a table shows the same
-// names, and is kept or set aside alike, on both systems.
-#include "platform/CodePage932.h"
+// Code page 932 through Windows' own converters, with what they leave open
+// (bytes that name no character, characters the code page lacks) decided as
+// CodePage932.h says, so that a table shows the same names, and is kept or
+// set aside alike, on every system.
+#include "platform/CodePage932Converter.h"
 
 #include <windows.h>
 
@@ -30,28 +31,6 @@ bool isTrailByte(unsigned char byte)
 bool isHalfWidthKatakana(unsigned char byte)
 {
     return byte >= 0xA1 && byte <= 0xDF;
-}
-
-// Three control codes trade places in the converter the Linux build uses
-// (1A, 1C and 7F); everything else below 80 is ASCII.
-char16_t fromControlByte(unsigned char byte)
-{
-    switch (byte) {
-        case 0x1A: return 0x1C;
-        case 0x1C: return 0x7F;
-        case 0x7F: return 0x1A;
-        default: return byte;
-    }
-}
-
-char toControlByte(char16_t character)
-{
-    switch (character) {
-        case 0x1A: return 0x7F;
-        case 0x1C: return 0x1A;
-        case 0x7F: return 0x1C;
-        default: return static_cast<char>(character);
-    }
 }
 
 // A lead and a trail byte, or nothing when they name no character.
@@ -98,19 +77,19 @@ QByteArray encoded(QStringView character)
 
 }  // namespace
 
-struct CodePage932::Converters {};
+struct CodePage932Converter::Converters {};
 
-CodePage932::CodePage932() = default;
+CodePage932Converter::CodePage932Converter() = default;
 
-CodePage932::~CodePage932() = default;
+CodePage932Converter::~CodePage932Converter() = default;
 
-QString CodePage932::decode(const QByteArray& bytes)
+QString CodePage932Converter::decode(const QByteArray& bytes)
 {
     QString text;
     for (qsizetype i = 0; i < bytes.size();) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
-            text += QChar(fromControlByte(byte));
+            text += QChar(char16_t(byte));
         } else if (isHalfWidthKatakana(byte)) {
             text += QChar(char16_t(0xFF61 + (byte - 0xA1)));
         } else if (isLeadByte(byte) && i + 1 == bytes.size()) {
@@ -126,13 +105,13 @@ QString CodePage932::decode(const QByteArray& bytes)
     return text;
 }
 
-QByteArray CodePage932::encode(QStringView text)
+QByteArray CodePage932Converter::encode(QStringView text)
 {
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const qsizetype length = characterLength(text, i);
         const char16_t first = text[i].unicode();
-        bytes += length == 1 && first < 0x80 ? QByteArray(1, toControlByte(first)) : encoded(text.mid(i, length));
+        bytes += length == 1 && first < 0x80 ? QByteArray(1, static_cast<char>(first)) : encoded(text.mid(i, length));
         i += length;
     }
     return bytes;

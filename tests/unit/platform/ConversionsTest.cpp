@@ -1,5 +1,5 @@
 // Numbers as the game counts, reads and writes them, and names cut to size.
-// (The code page of hs.hsd is tested through the table's reading and saving.)
+// (Code page 932 has a test of its own.)
 #include "platform/CheckedInteger.h"
 #include "platform/Conversions.h"
 #include "platform/RunTimeError.h"

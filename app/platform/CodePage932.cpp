@@ -1,6 +1,6 @@
-#include "platform/AnsiCodePage.h"
-
 #include "platform/CodePage932.h"
+
+#include "platform/CodePage932Converter.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@ namespace {
 
 // Printable ASCII and line ends read and write the same in the code page;
 // taking them directly spares loading the converter for the tables most
-// players keep. (The converter moves a few other control codes about.)
+// players keep.
 bool isPlainAscii(char16_t c)
 {
     return (c >= 0x20 && c < 0x7F) || c == u'\t' || c == u'\n' || c == u'\r';
@@ -37,39 +37,35 @@ public:
     }
 
 private:
-    CodePage932 codePage_;
+    CodePage932Converter codePage_;
 };
 
 }  // namespace
 
-QString fromAnsi(const QByteArray& bytes)
+QString fromCodePage932(const QByteArray& bytes)
 {
     if (isPlainAscii(bytes))
         return QString::fromLatin1(bytes);
-    return CodePage932().decode(bytes);
+    return CodePage932Converter().decode(bytes);
 }
 
-QByteArray toAnsi(const QString& text)
+QByteArray toCodePage932(const QString& text)
 {
     if (isPlainAscii(text))
         return text.toLatin1();
-    return CodePage932().encode(text);
+    return CodePage932Converter().encode(text);
 }
 
-bool survivesAnsi(const QString& text)
+QString keepingCodePage932(const QString& text)
 {
-    return isPlainAscii(text) || RoundTrip().survives(text);
-}
-
-QString keepingAnsi(const QString& text)
-{
-    if (survivesAnsi(text))
+    if (isPlainAscii(text))
         return text;
     RoundTrip roundTrip;
+    if (roundTrip.survives(text))
+        return text;
     QString kept;
     for (qsizetype i = 0; i < text.size();) {
-        // A character outside the basic plane takes two code units.
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const qsizetype length = characterLength(text, i);
         const QStringView character = QStringView(text).mid(i, length);
         if (roundTrip.survives(character))
             kept += character;
