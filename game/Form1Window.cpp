@@ -9,7 +9,6 @@
 #include "ui/WindowFront.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -33,18 +32,6 @@ namespace {
 constexpr Twips kMarkerWidth = 495;
 constexpr Twips kMarkerHeight = 150;
 
-QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, Twips left, Twips top)
-{
-    auto* image = new QLabel(parent);
-    image->setObjectName(name);
-    const QPixmap picture = ui::artwork(resource);
-    image->setPixmap(picture);
-    // An image control is exactly as large as its picture.
-    image->setGeometry(QRect(QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)),
-                             picture.deviceIndependentSize().toSize()));
-    return image;
-}
-
 }  // namespace
 
 Form1Window::SyncingMessageBox::SyncingMessageBox(Form1Window& window, platform::MessageBoxService& inner)
@@ -67,10 +54,7 @@ Form1Window::Form1Window(Form1Services services)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zentap3"));
-    QIcon icon;
-    icon.addPixmap(ui::pngPicture(QStringLiteral(":/assets/icon.png")));
-    icon.addPixmap(ui::pngPicture(QStringLiteral(":/assets/icon-128.png")));
-    setWindowIcon(icon);
+    setWindowIcon(ui::gameIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(gothic(9.75));
@@ -88,7 +72,7 @@ void Form1Window::buildControls()
 {
     // Created back to front: later siblings are drawn over earlier ones.
     addLabel(this, QStringLiteral("Label2"), QStringLiteral("Life:"), {2865, 2415, 660, 405}, {gothic(18)});
-    addPicture(this, QStringLiteral("Image1"), QStringLiteral(":/assets/level.png"), 240, -105);
+    ui::addPicture(this, QStringLiteral("Image1"), QStringLiteral(":/assets/level.png"), 240, -105);
     Label4 = addLabel(this, QStringLiteral("Label4"), form_.Label4.Caption, {30, 300, 1830, 870},
                       {gothic(48, true), colours::kBlue, Qt::AlignHCenter | Qt::AlignTop});
     Label5 = addLabel(this, QStringLiteral("Label5"), form_.Label5.Caption, {3525, 2430, 1650, 360}, {gothic(15.75)});
@@ -118,7 +102,7 @@ void Form1Window::buildControls()
 
 void Form1Window::buildGauge()
 {
-    addPicture(this, QStringLiteral("Image2(0)"), QStringLiteral(":/assets/gauge.png"), 600, 1410);
+    ui::addPicture(this, QStringLiteral("Image2(0)"), QStringLiteral(":/assets/gauge.png"), 600, 1410);
 
     Shape1 = new QLabel(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));

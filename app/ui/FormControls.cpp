@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -57,6 +58,27 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, c
     if (look.opaque)
         paintBackground(*label, platform::colours::kPaleCyan);
     return label;
+}
+
+QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, platform::Twips left,
+                   platform::Twips top)
+{
+    auto* image = new QLabel(parent);
+    image->setObjectName(name);
+    const QPixmap picture = artwork(resource);
+    image->setPixmap(picture);
+    // An image control is exactly as large as its picture.
+    image->setGeometry(QRect(QPoint(platform::twipsToPixels(left), platform::twipsToPixels(top)),
+                             picture.deviceIndependentSize().toSize()));
+    return image;
+}
+
+QIcon gameIcon()
+{
+    QIcon icon;
+    icon.addPixmap(pngPicture(QStringLiteral(":/assets/icon.png")));
+    icon.addPixmap(pngPicture(QStringLiteral(":/assets/icon-128.png")));
+    return icon;
 }
 
 QPixmap artwork(const QString& resource)

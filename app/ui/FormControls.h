@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 
+class QIcon;
 class QLabel;
 class QPixmap;
 class QWidget;
@@ -31,6 +32,14 @@ void setForeColor(QWidget& widget, platform::Colour colour);
 // font that runs a little wider would cut them ("Name:" would lose its colon).
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsBox& box,
                  const LabelLook& look);
+
+// An image control at its designed place, exactly as large as its picture
+// from the artwork.
+QLabel* addPicture(QWidget* parent, const QString& name, const QString& resource, platform::Twips left,
+                   platform::Twips top);
+
+// The game's icon, drawn at the sizes a window's title bar and a task bar ask for.
+QIcon gameIcon();
 
 // A picture from the artwork (":/assets/level.png"), taken from its drawing
 // at twice the size ("level@2x.png") on a screen that scales by more than one.
