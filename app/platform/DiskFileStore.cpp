@@ -38,6 +38,7 @@ bool busy(const CallResult<T>& result)
     return busy(result.error);
 }
 
+// The call, made again while another program holds the file.
 template <typename Result, typename... Parameters, typename... Arguments>
 Result patiently(FileCalls& calls, Result (FileCalls::*call)(Parameters...), const Arguments&... arguments)
 {
