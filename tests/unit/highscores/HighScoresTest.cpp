@@ -244,11 +244,16 @@ TEST_F(HighScores, AClearCancelledOrFailedChangesNothingAndALinkStaysALink)
     EXPECT_EQ(mainWindow.rows(), kTaroRows);
     calls.failing.clear();
     writeBytes(shared, "8,Mio\n");
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    ASSERT_TRUE(QFile::setPermissions(shared, ownerOnly));
     table.ClearHighScores(mainWindow);
     EXPECT_EQ(QFileInfo(path()).symLinkTarget(), shared);
     EXPECT_EQ(readBytes(shared), kDefaultTableBytes);
     EXPECT_EQ(fileBytes("hs.hsd.bak") + fileBytes("hs.hsd.1.bak"), kOtherForm + "8,Mio\n");
     EXPECT_FALSE(QFileInfo(path("hs.hsd.bak")).isSymLink());
+    // A table kept from other eyes stays so, and so does its backup.
+    EXPECT_EQ(QFile::permissions(shared), ownerOnly);
+    EXPECT_EQ(QFile::permissions(path("hs.hsd.1.bak")), ownerOnly);
 }
 
 #endif
