@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs the benchmarks: the game logic's
 # throughput, and the tick's pace and the CPU it takes in the real window on
 # Qt's offscreen platform and under Xvfb, and start-up time and peak memory
-# against a bare Qt window. Prints tables; takes about six minutes.
+# against a bare Qt window. Prints tables; takes about five minutes.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ensure_packages "${GAME_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" xauth
 build_game -DBUILD_TESTING=ON
