@@ -49,12 +49,6 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The prompt that says which file could not be written, and why.
-inline QString cannotWritePrompt(const QString& path, const QString& reason)
-{
-    return "ハイスコアデータを書き込めませんでした\r\n" + QDir::toNativeSeparators(path) + "\r\n" + reason;
-}
-
 // Every box shown, as "title|prompt"; answers from a script, OK once it runs
 // out. whileOpen runs while the box is "up", to look at the game then.
 class FakeMessageBox final : public platform::MessageBoxService {
@@ -221,6 +215,12 @@ struct GameServices {
     QStringList entries() const
     {
         return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+    // The box that says hs.hsd could not be written, and why, as FakeMessageBox
+    // records it.
+    QString cannotWrite(const QString& reason) const
+    {
+        return "エラー|ハイスコアデータを書き込めませんでした\r\n" + QDir::toNativeSeparators(path()) + "\r\n" + reason;
     }
 
     QTemporaryDir directory;

@@ -46,11 +46,6 @@ protected:
         return !table->SaveHighScores(highscores::replacedBy(dan), messageBox).failure;
     }
 
-    std::vector<QString> cannotWrite(const QString& reason) const
-    {
-        return {"エラー|" + cannotWritePrompt(path(), reason)};
-    }
-
     std::optional<highscores::Module1> table;
 };
 
@@ -79,7 +74,7 @@ TEST_F(FailedCalls, EachFailedCallKeepsTheOldTableOrSavesTheNewWhole)
             if (done) {
                 EXPECT_EQ(backedUp, old == kOtherForm);
             }
-            EXPECT_EQ(messageBox.shown, done ? std::vector<QString>{} : cannotWrite("injected failure"));
+            EXPECT_EQ(messageBox.shown, done ? std::vector<QString>{} : std::vector{cannotWrite("injected failure")});
             ++(done ? saved : refused);
         }
         EXPECT_GT(refused, 0);
@@ -120,7 +115,7 @@ TEST_F(FailedCalls, AFileHeldForAMomentIsWaitedOut)
     EXPECT_FALSE(saveDan());
     EXPECT_GE(calls.paused, std::chrono::milliseconds(1500));
     EXPECT_LE(calls.paused, std::chrono::milliseconds(2500));
-    EXPECT_EQ(messageBox.shown, cannotWrite("injected failure"));
+    EXPECT_EQ(messageBox.shown, std::vector{cannotWrite("injected failure")});
     EXPECT_EQ(readBytes(path()), kOwnTable);
 }
 

@@ -49,9 +49,6 @@ protected:
         return NameEntry{table, mainWindow, messageBox, level, 0}.Command1_Click(name);
     }
 
-    // The box that says which file could not be written, and why.
-    QString cannotWrite(const QString& reason) const { return "エラー|" + cannotWritePrompt(path(), reason); }
-
     Rows memory() const
     {
         FakeMainWindow shown;
