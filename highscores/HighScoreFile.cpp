@@ -54,29 +54,45 @@ std::optional<HighScoreTable> HighScoreFile::load()
 
 SaveResult HighScoreFile::save(const HighScoreTable& held, const TableChange& change)
 {
-    using State = platform::FileStart::State;
     // A table of the game's own is far below the limit, so a file read only
     // in part is never taken for one.
     const platform::FileStart start = files_.readStart(path_, kReadLimit);
     // What cannot be read now may be a good table: it is neither set aside
     // nor written over.
-    if (start.state == State::Unreadable)
+    if (start.state == platform::FileStart::State::Unreadable)
         return {{}, platform::FileFailure{path_, start.reason}};
-    const bool holdsBytes = start.state == State::Read && !start.bytes.isEmpty();
-    const std::optional<HighScoreTable> own = holdsBytes ? ownTable(start.bytes) : std::nullopt;
+    const std::optional<HighScoreTable> own = ownTable(start.bytes);
     const bool savedElsewhere = own && start.bytes != known_;
     const std::optional<HighScoreTable> changed = change(savedElsewhere ? *own : held);
     if (!changed)
         return {};
-    if (holdsBytes && !own) {
-        if (std::optional<platform::FileFailure> failure = setAside())
-            return {{}, failure};
-    }
-    const QByteArray bytes = bytesOf(*changed);
-    if (std::optional<platform::FileFailure> failure = files_.replace(path_, bytes))
+    if (std::optional<platform::FileFailure> failure = writeOver(start, own.has_value(), bytesOf(*changed)))
         return {{}, failure};
-    known_ = bytes;
     return {changed, {}};
+}
+
+std::optional<platform::FileFailure> HighScoreFile::bringIn(const QByteArray& bytes)
+{
+    const platform::FileStart start = files_.readStart(path_, kReadLimit);
+    if (start.state == platform::FileStart::State::Unreadable)
+        return platform::FileFailure{path_, start.reason};
+    return writeOver(start, ownTable(start.bytes) || start.bytes == bytes, bytes);
+}
+
+// Replaces the file as it was read at the start of the save with the bytes;
+// unless they are the game's own, its bytes are set aside first.
+std::optional<platform::FileFailure> HighScoreFile::writeOver(const platform::FileStart& start, bool ownBytes,
+                                                              const QByteArray& bytes)
+{
+    const bool holdsBytes = start.state == platform::FileStart::State::Read && !start.bytes.isEmpty();
+    if (holdsBytes && !ownBytes) {
+        if (std::optional<platform::FileFailure> failure = setAside())
+            return failure;
+    }
+    if (std::optional<platform::FileFailure> failure = files_.replace(path_, bytes))
+        return failure;
+    known_ = bytes;
+    return std::nullopt;
 }
 
 // The file stays where it is, whatever fails: what is set aside is a copy.

@@ -46,7 +46,15 @@ public:
     // the file cannot be read or that copy cannot be made.
     SaveResult save(const HighScoreTable& held, const TableChange& change);
 
+    // Puts the bytes of a file the player brings in place of the file, as a
+    // save puts a table: a file there that the game did not write is set
+    // aside first, and nothing is written while the file cannot be read or
+    // set aside.
+    std::optional<platform::FileFailure> bringIn(const QByteArray& bytes);
+
 private:
+    std::optional<platform::FileFailure> writeOver(const platform::FileStart& start, bool ownBytes,
+                                                   const QByteArray& bytes);
     std::optional<platform::FileFailure> setAside();
 
     platform::FileStore& files_;

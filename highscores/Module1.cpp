@@ -42,6 +42,15 @@ void Module1::LoadHighScores(HighScoreLabels& labels, platform::MessageBoxServic
     showTable(labels, table());
 }
 
+void Module1::bringIn(const QByteArray& bytes, HighScoreLabels& labels)
+{
+    if (const std::optional<platform::FileFailure> failure = file_.bringIn(bytes)) {
+        reportWriteFailure(*failure, messageBox_);
+        return;
+    }
+    LoadHighScores(labels);
+}
+
 void Module1::ClearHighScores(HighScoreLabels& labels)
 {
     const auto answer = messageBox_.show(QStringLiteral("ハイスコアをクリアしますか?"),

@@ -4,6 +4,7 @@
 #include "highscores/HighScoreLabels.h"
 #include "highscores/HighScoreTable.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -33,6 +34,11 @@ public:
     void LoadHighScores(HighScoreLabels& labels);
     // The same, telling the player of a failure in the given box.
     void LoadHighScores(HighScoreLabels& labels, platform::MessageBoxService& messageBox);
+
+    // Puts a file the player brings in place of hs.hsd, as a save would,
+    // and loads it as at start: a file that gives no table is reported and
+    // set aside in turn. A failure to write is reported and changes nothing.
+    void bringIn(const QByteArray& bytes, HighScoreLabels& labels);
 
     // Asks for confirmation, then resets hs.hsd, the table and the labels.
     void ClearHighScores(HighScoreLabels& labels);

@@ -121,6 +121,7 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
 {
     const auto okDan = [&] { ok(9, "Dan"); };
     const auto clear = [&] { table.ClearHighScores(mainWindow); };
+    const auto bring = [&](const QByteArray& bytes) { return [&, bytes] { table.bringIn(bytes, mainWindow); }; };
     const QByteArray kHandEdited = "0,None\r\n0,None\r\n0,\"None\"  kept by hand\r\n40,Dad (old PC)\r\n# notes\r\n";
     struct Case {
         const char* what;
@@ -145,6 +146,10 @@ TEST_F(HighScores, KeepsEveryByteItDidNotWriteBeforeReplacingTheFile)
          kTaroBytes + QByteArray(1 << 20, ' ')},
         {"a quote and an end-of-file byte in names", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a", "", {okDan},
          "12,Taro\r\n9,Dan\r\n7,Taro\r\n", "12,Taro\r\n7,Ta\"ro\r\n3,Jiro\x1a"},
+        // A file the player brings in the browser takes the place of hs.hsd as a save would.
+        {"a table brought over the game's own", kTaroBytes, "", {bring(kOtherForm)}, kOtherForm, ""},
+        {"a table brought over one edited by hand", kHandEdited, "", {bring(kTaroBytes)}, kTaroBytes, kHandEdited},
+        {"a damaged table brought", kTaroBytes, "", {bring(kDamaged)}, kDefaultTableBytes, kDamaged},
     };
     // clang-format on
     for (const Case& c : cases) {
