@@ -1,4 +1,4 @@
-#include "platform/FileCalls.h"
+#include "platform/FileCallsPosix.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <thread>
 
 namespace platform {
-namespace {
+
+namespace posix {
 
 QByteArray native(const QString& path)
 {
@@ -30,6 +30,12 @@ CallFailure failedIf(bool failed)
 {
     return failed ? CallFailure(lastError()) : std::nullopt;
 }
+
+}  // namespace posix
+
+namespace {
+
+using namespace posix;
 
 NameKind kindOf(const struct stat& status)
 {
@@ -100,29 +106,14 @@ public:
 
     CallFailure renameToFreeName(const QString& from, const QString& to) override
     {
-        const QByteArray source = native(from);
-        const QByteArray target = native(to);
-        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-            return std::nullopt;
-        // A file system that cannot rename so can still give the file a
-        // second name, which fails just the same when the name is taken, and
-        // drop the first.
-        if (errno != EINVAL)
-            return lastError();
-        return failedIf(::link(source.constData(), target.constData()) != 0 || ::unlink(source.constData()) != 0);
+        return posix::renameToFreeName(native(from), native(to));
     }
 
     CallFailure remove(const QString& path) override { return failedIf(::unlink(native(path).constData()) != 0); }
 
     CallFailure syncDirectoryOf(const QString& path) override
     {
-        const int directory =
-            ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (directory < 0)
-            return lastError();
-        const CallFailure failure = failedIf(::fsync(directory) != 0);
-        ::close(directory);
-        return failure;
+        return posix::syncDirectory(native(QFileInfo(path).absolutePath()));
     }
 
     void pause(std::chrono::milliseconds duration) override { std::this_thread::sleep_for(duration); }

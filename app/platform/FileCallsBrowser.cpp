@@ -1,0 +1,40 @@
+// A browser's file system: the game's folder lives in the tab's memory and
+// is copied to the browser's own storage (IndexedDB) by the page's script.
+#include "platform/FileCallsPosix.h"
+
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace platform::posix {
+namespace {
+
+// The folder's files that changed go to the browser's storage, all in one
+// step, once the game has handed back control; other tabs of the game then
+// read them.
+EM_JS(void, keepFolderInBrowser, (), { Module.zentapKeepFolder && Module.zentapKeepFolder(); });
+
+}  // namespace
+
+// A tab runs the game on one thread and its folder changes only between the
+// game's own calls, so nothing can take the name between the look and the
+// rename.
+CallFailure renameToFreeName(const QByteArray& from, const QByteArray& to)
+{
+    struct stat status {};
+    if (::lstat(to.constData(), &status) == 0) {
+        errno = EEXIST;
+        return lastError();
+    }
+    return failedIf(::rename(from.constData(), to.constData()) != 0);
+}
+
+CallFailure syncDirectory(const QByteArray&)
+{
+    keepFolderInBrowser();
+    return std::nullopt;
+}
+
+}  // namespace platform::posix
