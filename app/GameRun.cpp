@@ -7,6 +7,7 @@
 #include "platform/RunTimeError.h"
 #include "ui/GameLook.h"
 #include "ui/QtMessageBox.h"
+#include "ui/WindowFront.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,7 +58,7 @@ void preferXWayland()
 
 }  // namespace
 
-int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow)>& afterShow)
+int runGame(int argc, char* argv[], const std::function<void(WiredGame& game)>& afterShow)
 {
     preferXWayland();
     GameApplication app(argc, argv);
@@ -73,8 +74,8 @@ int runGame(int argc, char* argv[], const std::function<void(QWidget& mainWindow
     } catch (const platform::RunTimeError& error) {
         reportAndExit(error);
     }
-    game.window.show();
+    ui::showAsPlaced(game.window);
     if (afterShow)
-        afterShow(game.window);
+        afterShow(game);
     return QApplication::exec();
 }

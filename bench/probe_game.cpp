@@ -2,6 +2,7 @@
 // ended game, its peak memory.
 #include "FirstPaintProbe.h"
 #include "GameRun.h"
+#include "WiredGame.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -36,5 +37,8 @@ void playOneGame(QWidget& window)
 
 int main(int argc, char* argv[])
 {
-    return runGame(argc, argv, [](QWidget& window) { probeFirstPaint(window, [&window] { playOneGame(window); }); });
+    return runGame(argc, argv, [](WiredGame& game) {
+        QWidget& window = game.window;
+        probeFirstPaint(window, [&window] { playOneGame(window); });
+    });
 }

@@ -4,10 +4,15 @@
 
 namespace ui {
 
+void showAsPlaced(QWidget& window)
+{
+    window.setVisible(true);
+}
+
 void bringForward(QWidget& window)
 {
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
+    showAsPlaced(window);
     window.raise();
     window.activateWindow();
 }
