@@ -18,6 +18,15 @@ EM_JS(void, keepFolderInBrowser, (), { Module.zentapKeepFolder && Module.zentapK
 
 }  // namespace
 
+// The file lives in the tab's memory and reaches the browser's storage with
+// the folder once the save is done (syncDirectory). Emscripten's fsync would
+// copy the whole folder there in the middle of the save, the new file under
+// its temporary name, and let the page run meanwhile.
+CallFailure flush(int)
+{
+    return std::nullopt;
+}
+
 // A tab runs the game on one thread and its folder changes only between the
 // game's own calls, so nothing can take the name between the look and the
 // rename.

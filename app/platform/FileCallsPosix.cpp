@@ -96,7 +96,7 @@ public:
         return put < 0 ? CallResult<qint64>{0, lastError()} : CallResult<qint64>{put, {}};
     }
 
-    CallFailure flush(FileHandle file) override { return failedIf(::fsync(static_cast<int>(file)) != 0); }
+    CallFailure flush(FileHandle file) override { return posix::flush(static_cast<int>(file)); }
     CallFailure close(FileHandle file) override { return failedIf(::close(static_cast<int>(file)) != 0); }
 
     CallFailure renameOver(const QString& from, const QString& to) override

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The file calls of POSIX systems, and the two that each makes its own way:
+// The file calls of POSIX systems, and the three that each makes its own way:
 // Linux and the BSDs (FileCallsUnix.cpp), a browser (FileCallsBrowser.cpp).
 namespace platform::posix {
 
@@ -14,6 +14,7 @@ QByteArray native(const QString& path);
 CallError lastError();
 CallFailure failedIf(bool failed);
 
+CallFailure flush(int file);
 CallFailure renameToFreeName(const QByteArray& from, const QByteArray& to);
 CallFailure syncDirectory(const QByteArray& directory);
 

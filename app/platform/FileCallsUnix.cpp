@@ -8,6 +8,11 @@
 
 namespace platform::posix {
 
+CallFailure flush(int file)
+{
+    return failedIf(::fsync(file) != 0);
+}
+
 CallFailure renameToFreeName(const QByteArray& from, const QByteArray& to)
 {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
