@@ -18,10 +18,10 @@ endforeach()
 install(FILES ${ZENTAP3_SHIPPED_GOTHIC} DESTINATION fonts)
 install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licences RENAME IPAfont.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licences RENAME Zentap3.txt)
-configure_file(qt-notice.txt.in qt-notice.txt @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt-notice.txt DESTINATION licences RENAME Qt.txt)
-install(FILES ${ZENTAP3_QT_SOURCE}/LICENSES/LGPL-3.0-only.txt ${ZENTAP3_QT_SOURCE}/LICENSES/GPL-3.0-only.txt
-  DESTINATION licences/Qt)
+set(ZENTAP3_QT_PLATFORM Windows)
+set(ZENTAP3_QT_LINKING "The libraries are unmodified, dynamically
+linked, and may be replaced by any compatible build of your own.")
+include(qt-notice.cmake)
 
 # Debug information and symbol tables are of no use to a player and are most
 # of the size of the libraries: everything that runs is shipped without them.

@@ -21,33 +21,7 @@ QT_VERSION=$(dpkg-query -W -f='${Version}' qt6-base-dev)  # the host Qt's, whose
 QT_RECIPE=$( (cat "$TOOLCHAIN"; echo "${QT_FEATURES[*]}"; printf %s "$QT_VERSION") | sha256sum | cut -c1-16)
 QT_PREFIX=$CACHE/qt-$QT_RECIPE
 
-# Qt's source as Debian ships it, for the version the host tools have; apt
-# is pointed at the archive it already uses, for source packages, in a
-# configuration of its own, so the system's sources stay as they are.
-fetch_qt_source() {
-    local apt=$CACHE/apt
-    mkdir -p "$apt/lists/partial" "$apt/sources.list.d"
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt/sources.list.d/debian.sources"
-    local options=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/sources.list.d"
-        -o Dir::State::Lists="$apt/lists")
-    apt-get "${options[@]}" update -qq
-    (cd "$CACHE" && apt-get "${options[@]}" source -qq --download-only "qt6-base=$QT_VERSION" &&
-        dpkg-source -x qt6-base_*.dsc qt6-base-source >/dev/null)
-}
-
-build_qt() {
-    [[ -f $QT_PREFIX/lib/cmake/Qt6/Qt6Config.cmake ]] && return
-    mkdir -p "$CACHE"
-    [[ -d $CACHE/qt6-base-source ]] || fetch_qt_source
-    cmake -S "$CACHE/qt6-base-source" -B "$CACHE/qt-build-$QT_RECIPE" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$QT_PREFIX" -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-        "${QT_FEATURES[@]}"
-    cmake --build "$CACHE/qt-build-$QT_RECIPE" --parallel "$(nproc)"
-    cmake --install "$CACHE/qt-build-$QT_RECIPE"
-}
-
-build_qt
+build_qt "$CACHE" "$QT_PREFIX" "$QT_VERSION" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" "${QT_FEATURES[@]}"
 
 # The game against that Qt (through the toolchain file Qt installs, which
 # lets CMake find it), with the host's tools (moc, rcc) from the installed Qt
