@@ -10,8 +10,11 @@ const game = {
     this.address = address;
     document.getElementById('bring-in').disabled = false;
   },
-  zentapPainted() {
+  // Downloaded and started: the game's own windows take over from here.
+  onRuntimeInitialized() {
     document.getElementById('status').hidden = true;
+  },
+  zentapPainted() {
     window.zentapFirstPaint = performance.now();
   },
 };
@@ -22,9 +25,18 @@ const game = {
 const gameCanvas = () => document.querySelector('#screen canvas');
 document.getElementById('screen').addEventListener('pointerdown', () => gameCanvas()?.focus(), true);
 
+// Qt's event loop takes over from the start by throwing "unwind" past the
+// page, once the load error of a first start has been answered: no error.
+window.addEventListener('error', (event) => {
+  if (event.error === 'unwind')
+    event.preventDefault();
+});
+
 function startGame() {
   createQtAppInstance(game).catch((error) => {
-    document.getElementById('status').textContent = 'Zentap3 could not start: ' + error;
+    const status = document.getElementById('status');
+    status.textContent = 'Zentap3 could not start: ' + error;
+    status.hidden = false;
   });
 }
 
