@@ -13,8 +13,10 @@ namespace {
 
 // The folder's files that changed go to the browser's storage, all in one
 // step, once the game has handed back control; other tabs of the game then
-// read them.
+// read them. (The script is JavaScript, kept as it is written.)
+// clang-format off
 EM_JS(void, keepFolderInBrowser, (), { Module.zentapKeepFolder && Module.zentapKeepFolder(); });
+// clang-format on
 
 }  // namespace
 

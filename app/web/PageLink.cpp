@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+// The scripts inside EM_ASM are JavaScript, kept as they are written.
+
 namespace {
 
 // The page hands over a file the player chose; the game takes it in its own
@@ -19,7 +21,7 @@ void bringIn(std::uintptr_t gameAddress, const emscripten::val& bytes)
 {
     const std::vector<char> chosen = emscripten::convertJSArrayToNumberVector<char>(bytes);
     auto* game = reinterpret_cast<WiredGame*>(gameAddress);
-    QTimer::singleShot(1, &game->window, [game, file = QByteArray(chosen.data(), qsizetype(chosen.size()))] {
+    QTimer::singleShot(0, &game->window, [game, file = QByteArray(chosen.data(), qsizetype(chosen.size()))] {
         game->table.bringIn(file, game->window);
     });
 }
@@ -33,7 +35,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
+            // clang-format off
             EM_ASM({ Module.zentapPainted && Module.zentapPainted(); });
+            // clang-format on
             watched->removeEventFilter(this);
         }
         return false;
@@ -50,7 +54,9 @@ EMSCRIPTEN_BINDINGS(page_link)
 void linkToPage(WiredGame& game)
 {
     new FirstPaint(game.window);
+    // clang-format off
     EM_ASM({ Module.zentapLinked && Module.zentapLinked($0); }, reinterpret_cast<std::uintptr_t>(&game));
+    // clang-format on
     // A box waits for its answer by suspending the game (asyncify); with
     // emscripten 3.1.6 and Qt 6.4 that works only once the start has itself
     // been suspended and resumed, as the load error of a first start does.
