@@ -29,3 +29,10 @@ TEST(CodePage932, ReadsAndWritesEveryByteEveryPairAndEveryCharacterAsCommitted)
     EXPECT_EQ(digest.result().toHex().toStdString(),
               "f48d62b8b9d949132afdf2758ac53e741a28d0fef35b04f3bc269c658bd5dfbe");
 }
+
+// Beyond the basic plane (a name with an emoji) the code page has nothing: a
+// character is one unknown, FC FC, whatever its two halves.
+TEST(CodePage932, WritesACharacterBeyondTheBasicPlaneAsOneUnknown)
+{
+    EXPECT_EQ(platform::toCodePage932(QString::fromUtf8("山\U0001F600田")), "\x8e\x52\xfc\xfc\x93\x63");
+}
