@@ -14,23 +14,17 @@ foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
   endif()
   install(FILES ${found} DESTINATION .)
 endforeach()
-# A Windows without Japanese fonts still shows every text in it.
-install(FILES ${ZENTAP3_SHIPPED_GOTHIC} DESTINATION fonts)
-install(FILES /usr/share/doc/fonts-ipafont-gothic/copyright DESTINATION licences RENAME IPAfont.txt)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licences RENAME Zentap3.txt)
-set(ZENTAP3_QT_PLATFORM Windows)
-set(ZENTAP3_QT_LINKING "The libraries are unmodified, dynamically
-linked, and may be replaced by any compatible build of your own.")
-include(qt-notice.cmake)
-
 # Debug information and symbol tables are of no use to a player and are most
 # of the size of the libraries: everything that runs is shipped without them.
 install(CODE "file(GLOB_RECURSE binaries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\"
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.exe\")
   execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${binaries} COMMAND_ERROR_IS_FATAL ANY)")
 
+# A Windows without Japanese fonts still shows every text in it: the gothic
+# comes along, with the licences.
+set(ZENTAP3_QT_PLATFORM Windows)
+set(ZENTAP3_QT_LINKING "The libraries are unmodified, dynamically
+linked, and may be replaced by any compatible build of your own.")
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME zentap3)
-set(CPACK_PACKAGE_VENDOR "The Zentap3 developers")
 set(CPACK_PACKAGE_FILE_NAME zentap3-${PROJECT_VERSION}-windows-x64)
-include(CPack)
+include(shipped-with-qt.cmake)

@@ -70,4 +70,20 @@ async function waitFor(seconds, check) {
   return null;
 }
 
-module.exports = { serve, launch, fail, waitFor };
+// Until the game's main window is first painted; when, in ms from loading.
+const painted = (page) => waitFor(60, () => page.evaluate(() => window.zentapFirstPaint));
+
+// Enter closes a box, as often as it takes until check() holds.
+const enterUntil = (page, check) => waitFor(30, async () => {
+  await page.keyboard.press('Enter');
+  return check();
+});
+
+// The very first start: the load error answered once the game runs, until
+// the main window shows; false if it never does.
+async function pastLoadError(page) {
+  await waitFor(60, () => page.evaluate(() => game.calledRun));
+  return enterUntil(page, () => page.evaluate(() => window.zentapFirstPaint));
+}
+
+module.exports = { serve, launch, fail, waitFor, painted, enterUntil, pastLoadError };

@@ -11,7 +11,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { PNG } = require('pngjs');
-const { serve, launch, fail, waitFor } = require('./browser');
+const { serve, launch, fail, waitFor, painted, enterUntil, pastLoadError } = require('./browser');
 
 const artefacts = path.resolve(process.argv[3]);
 const defaultTable = Buffer.from('0,None\r\n0,None\r\n0,None\r\n');
@@ -101,13 +101,10 @@ async function open(browser, url) {
   await page.goto(url);
   return page;
 }
-const painted = (page) => waitFor(60, () => page.evaluate(() => window.zentapFirstPaint));
 const stored = (page) => page.evaluate(() => game.zentapStored());
 const shot = (page, name) => page.screenshot({ path: path.join(artefacts, `${name}.png`) });
 const names = (page) => page.evaluate(() => game.zentapFiles().map((file) => file.name).sort().join(' '));
 const bring = (page, bytes) => page.setInputFiles('#bring-in', { name: 'hs.hsd', mimeType: 'application/octet-stream', buffer: Buffer.from(bytes) });
-// Enter closes a box, as often as it takes until check() holds.
-const enterUntil = (page, check) => waitFor(30, async () => { await page.keyboard.press('Enter'); return check(); });
 
 (async () => {
   fs.mkdirSync(artefacts, { recursive: true });
@@ -120,7 +117,7 @@ const enterUntil = (page, check) => waitFor(30, async () => { await page.keyboar
   await waitFor(60, () => page.evaluate(() => game.calledRun));
   await page.waitForTimeout(2000);
   await shot(page, '1-load-error');
-  if (!await enterUntil(page, () => page.evaluate(() => window.zentapFirstPaint)))
+  if (!await pastLoadError(page))
     fail('the main window never showed after the load error');
   expectFile(await downloaded(page, 'hs.hsd'), defaultTable, 'hs.hsd after the first start');
 
